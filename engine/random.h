@@ -1,0 +1,12 @@
+// The program's one random source: a linear congruential generator whose
+// draws both dealing and the move search take, in a fixed order.
+#pragma once
+
+#include <cstdint>
+
+struct AppState;
+
+void seedRandom(AppState& app, uint32_t seed);
+
+// The next draw, 0..32767.
+int nextRandom(AppState& app);

@@ -1,0 +1,51 @@
+// Resource and command ids. Ids only: shared by the resource script, the
+// Win32 layer and the portable menu rules.
+#pragma once
+
+// Strings
+#define IDS_APP_TITLE 103
+#define IDS_CLASS_NAME 109
+#define IDS_CREDITS 1018
+#define IDS_COPYRIGHT 1019
+#define IDS_VERSION 1020
+
+// Icons, bitmaps, menu and accelerators
+#define IDI_KELVARIN 107
+#define IDI_SMALL 108
+#define IDC_KELVARIN 109
+#define IDB_TILE_SHEET 129
+#define IDB_ABOUT 141
+
+// Dialogs
+#define IDD_SAVE_PUZZLE 130
+#define IDD_NEW_GAME 131
+#define IDD_SAVE_GAME 132
+#define IDD_LOAD_GAME 133
+#define IDD_VIEW 134
+#define IDD_SOUND 139
+#define IDD_ABOUT 140
+
+// Menu commands
+#define IDM_ABOUT 104
+#define IDM_EXIT 105
+#define IDM_CREATE_PUZZLE 32771
+#define IDM_SAVE_PUZZLE 32773
+#define IDM_LAYER_UP 32774
+#define IDM_LAYER_DOWN 32775
+#define IDM_NEW_GAME 32783
+#define IDM_HINT 32788
+#define IDM_SAVE_GAME 32791
+#define IDM_LOAD_GAME 32793
+#define IDM_SOUND 32797
+#define IDM_VIEW 32798
+#define IDM_USER_MANUAL 32801
+#define IDM_TUTORIAL 32802
+#define IDM_HOME_PAGE 32803
+#define IDM_RESTART_GAME 32808
+#define IDM_ZOOM_IN 32814
+#define IDM_ZOOM_OUT 32815
+
+// About box controls
+#define IDC_ABOUT_VERSION 1010
+#define IDC_ABOUT_CREDITS 1018
+#define IDC_ABOUT_COPYRIGHT 1019

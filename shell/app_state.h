@@ -1,0 +1,58 @@
+// All state of the program, in one record that lives for the whole run and is
+// zero at start. Every operation receives it; nothing else holds state.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/board.h"
+#include "files/file_path.h"
+#include "render/view_settings.h"
+#include "sound/sound_event.h"
+
+// Window handles, drawing surfaces and brushes belong to the platform layer;
+// the portable code only carries the pointer. Null in native tests.
+struct PlatformState;
+
+// Where a tile type's first face lies in the tile sheet.
+struct SheetCell {
+    int32_t column;
+    int32_t row;
+};
+
+struct AppState {
+    PlatformState* platform;
+
+    ViewSettings view;
+
+    char programName[kTextSize];
+    char lastGame[kTextSize];  // puzzle file name inside "Puzzle"; empty = none
+
+    int32_t boardOriginX;
+    int32_t boardOriginY;
+
+    Board board;          // the game in play; in the editor, the puzzle being drawn
+    Layout puzzle;        // the puzzle of the current game
+    Layout layoutBuffer;  // where a new game reads its puzzle file
+
+    SheetCell faceTable[TypeCount];
+    int32_t numbersPerType[TypeCount];
+    int32_t copiesPerType[TypeCount];
+
+    int32_t editorMode;
+    int32_t editorLayer;
+    int32_t canSaveGame;
+    int32_t gameActive;
+    int32_t selectedX;  // -1 = nothing selected
+    int32_t selectedY;
+    int32_t selectedZ;
+
+    int32_t buttonsSwapped;
+
+    FilePath filePath;
+
+    SoundEvent sounds[SoundEventCount];
+
+    char numberText[16];
+
+    uint32_t randomState;  // the program's one random generator
+};
