@@ -1,0 +1,81 @@
+#include "render/win32/paint_board.h"
+
+#include <cstdio>
+
+#include "render/editor_view.h"
+#include "render/tile_plan.h"
+#include "render/win32/draw_board.h"
+#include "shell/app_state.h"
+#include "shell/geometry.h"
+#include "shell/win32/platform_state.h"
+
+namespace {
+
+void line(HDC dc, int x0, int y0, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x0, y0, nullptr);
+    LineTo(dc, x1, y1);
+    LineTo(dc, x2, y2);
+}
+
+// The editor's grid on the current layer, the layer above as grey ghosts,
+// and the counter of placed positions.
+void drawEditorOverlay(const AppState& app, HDC dc, int x, int y) {
+    const TileMetrics m = tileMetrics(app.view.scale);
+    const int layer = app.editorLayer;
+    const int shift = layer * m.depth;
+
+    const LOGBRUSH ink{BS_SOLID, app.view.colorInk, 0};
+    HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_DOT, 1, &ink, 0, nullptr);
+    HGDIOBJ previousPen = SelectObject(dc, pen);
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < kCols; ++column) {
+            const int X = x + column * m.width / 2 - shift;
+            const int Y = y + row * m.height / 2 - shift;
+            line(dc, X + m.width / 2, Y, X, Y, X, Y + m.height / 2);
+            if (row == kRows - 1 || column == kCols - 1)
+                line(dc, X + m.width / 2, Y, X + m.width / 2, Y + m.height / 2, X,
+                     Y + m.height / 2);
+        }
+
+    if (layer < kLayers - 1) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, kGhostAlpha, 0};
+        for (int row = 0; row < kRows; ++row)
+            for (int column = 0; column < kCols; ++column)
+                if (cellAt(app.board, layer + 1, row, column).number != 0)
+                    AlphaBlend(dc, x + column * m.width / 2 - shift, y + row * m.height / 2 - shift,
+                               m.width, m.height, app.platform->shadeDC.dc, 0, 0, m.width, m.height,
+                               blend);
+    }
+    SelectObject(dc, previousPen);
+    DeleteObject(pen);
+
+    const int placed = countTiles(app.board);
+    char text[64];
+    const int length =
+        std::snprintf(text, sizeof text, "Amount tiles: %d, remain: %d.", placed, kTileCount - placed);
+    SetTextColor(dc, app.view.colorInk);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, 7, 7, text, length);
+}
+
+}  // namespace
+
+void paintBoard(AppState& app, HDC window) {
+    PlatformState& p = *app.platform;
+    Board& view = p.paintCopy;
+    view = app.board;
+    if (app.editorMode == 1) makeEditorView(view, app.editorLayer);
+
+    RECT client;
+    GetClientRect(p.mainWindow, &client);
+    HDC buffer = p.backBufferDC.dc;
+    FillRect(buffer, &client, p.backgroundBrush);
+
+    const PixelPoint margins = boardMargins(app, app.view.scale);
+    const int x = app.boardOriginX + margins.x;
+    const int y = app.boardOriginY + margins.y;
+    drawBoard(app, buffer, view, p.scaledSheetDC.dc, x, y, app.view.scale);
+    if (app.editorMode == 1) drawEditorOverlay(app, buffer, x, y);
+
+    BitBlt(window, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+}
