@@ -1,0 +1,96 @@
+#include "shell/win32/commands.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "engine/editor.h"
+#include "engine/host.h"
+#include "engine/moves.h"
+#include "engine/new_game.h"
+#include "resources/resource.h"
+#include "shell/app_state.h"
+#include "shell/geometry.h"
+#include "shell/win32/dialog_commands.h"
+#include "shell/win32/platform_state.h"
+
+namespace {
+
+INT_PTR CALLBACK aboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG: {
+        const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
+        char text[100];
+        LoadStringA(instance, IDS_CREDITS, text, sizeof text);
+        SetDlgItemTextA(dialog, IDC_ABOUT_CREDITS, text);
+        LoadStringA(instance, IDS_COPYRIGHT, text, sizeof text);
+        SetDlgItemTextA(dialog, IDC_ABOUT_COPYRIGHT, text);
+        char version[16];
+        LoadStringA(instance, IDS_VERSION, version, sizeof version);
+        const AppState* app = appOf(GetParent(dialog));
+        char line[kTextSize + 32];
+        std::snprintf(line, sizeof line, "%s version %s", app != nullptr ? app->programName : "",
+                      version);
+        SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, line);
+        return TRUE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+void openAbout(AppState& app) {
+    DialogBoxParamA(app.platform->instance, MAKEINTRESOURCEA(IDD_ABOUT), app.platform->mainWindow,
+                    aboutDialog, 0);
+}
+
+void openHomePage(AppState& app) {
+    ShellExecuteA(app.platform->mainWindow, "open", "orvane.url", nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace
+
+void openHelp(AppState& app, int topic) {
+    char parameters[2 * kTextSize];
+    if (topic == 0) {
+        std::snprintf(parameters, sizeof parameters, "%s.chm", app.programName);
+    } else {
+        std::snprintf(app.numberText, sizeof app.numberText, "%d", topic);
+        std::snprintf(parameters, sizeof parameters, "-mapid %s %s.chm", app.numberText,
+                      app.programName);
+    }
+    ShellExecuteA(app.platform->mainWindow, "open", "HH", parameters, nullptr, SW_SHOWNORMAL);
+}
+
+bool runCommand(AppState& app, unsigned id) {
+    switch (id) {
+    case IDM_EXIT:
+        DestroyWindow(app.platform->mainWindow);
+        return true;  // the menu is gone with the window
+    case IDM_NEW_GAME: openNewGameDialog(app); break;
+    case IDM_LOAD_GAME: openLoadGameDialog(app); break;
+    case IDM_SAVE_GAME: openSaveGameDialog(app); break;
+    case IDM_RESTART_GAME: restartGame(app); break;
+    case IDM_HINT: showHint(app); break;
+    case IDM_CREATE_PUZZLE: createPuzzle(app); break;
+    case IDM_LAYER_UP: changeEditorLayer(app, +1); break;
+    case IDM_LAYER_DOWN: changeEditorLayer(app, -1); break;
+    case IDM_SAVE_PUZZLE: openSavePuzzleDialog(app); break;
+    case IDM_SOUND: openSoundDialog(app); break;
+    case IDM_VIEW: openViewDialog(app); break;
+    case IDM_USER_MANUAL: openHelp(app, 0); break;
+    case IDM_TUTORIAL: openHelp(app, 1); break;
+    case IDM_ABOUT: openAbout(app); break;
+    case IDM_HOME_PAGE: openHomePage(app); break;
+    case IDM_ZOOM_IN: zoom(app, +1); break;
+    case IDM_ZOOM_OUT: zoom(app, -1); break;
+    default: return false;
+    }
+    refreshMenu(app);
+    return true;
+}

@@ -1,0 +1,43 @@
+// The services the game asks of the platform, for the real window.
+#include "shell/win32/host_services.h"
+
+#include "engine/host.h"
+#include "shell/app_state.h"
+#include "shell/win32/platform_state.h"
+
+void applyMenuStates(HMENU menu, const MenuItemState (&items)[kMenuStateItems]) {
+    for (const MenuItemState& item : items) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STATE;
+        info.fState = item.enabled ? MFS_ENABLED : MFS_GRAYED;
+        SetMenuItemInfoA(menu, static_cast<UINT>(item.id), FALSE, &info);
+    }
+}
+
+void refreshMenu(AppState& app) {
+    MenuItemState items[kMenuStateItems];
+    computeMenuStates(app, items);
+    applyMenuStates(GetMenu(app.platform->mainWindow), items);
+}
+
+void requestRepaint(AppState& app) { InvalidateRect(app.platform->mainWindow, nullptr, FALSE); }
+
+void showMessage(AppState& app, Owner owner, const char* text, MessageIcon icon) {
+    const UINT icons[] = {0, MB_ICONINFORMATION, MB_ICONERROR};
+    HWND window = owner != kMainWindow ? static_cast<HWND>(owner) : app.platform->mainWindow;
+    MessageBoxA(window, text, app.programName, MB_OK | icons[static_cast<int>(icon)]);
+}
+
+bool askYesNo(AppState& app, Owner owner, const char* text) {
+    HWND window = owner != kMainWindow ? static_cast<HWND>(owner) : app.platform->mainWindow;
+    return MessageBoxA(window, text, app.programName, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
+}
+
+void clientSize(AppState& app, int& width, int& height) {
+    RECT client{};
+    GetClientRect(app.platform->mainWindow, &client);
+    width = client.right;
+    height = client.bottom;
+}

@@ -1,0 +1,14 @@
+// What happens when the main window is created and when it is destroyed.
+#pragma once
+
+#include <windows.h>
+
+struct AppState;
+
+// Settings and placement, the timer, the mouse buttons, the random seed,
+// the surfaces, the background, the tile tables, the first deal, the menu.
+void onCreate(AppState& app, HWND window);
+
+// Writes the settings while the window still exists, then releases the
+// surfaces and ends the message loop.
+void onDestroy(AppState& app);

@@ -1,0 +1,113 @@
+#include "shell/win32/main_window.h"
+
+#include "engine/clicks.h"
+#include "engine/host.h"
+#include "engine/tick.h"
+#include "render/win32/paint_board.h"
+#include "render/win32/surfaces.h"
+#include "resources/resource.h"
+#include "shell/app_state.h"
+#include "shell/geometry.h"
+#include "shell/win32/commands.h"
+#include "shell/win32/lifecycle.h"
+#include "shell/win32/platform_state.h"
+
+namespace {
+
+constexpr UINT_PTR kAnimationTimer = 1;
+
+void onSize(AppState& app) { layoutBoard(app); }
+
+void onPaint(AppState& app, HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    paintBoard(app, dc);
+    EndPaint(window, &paint);
+}
+
+// The window may shrink until the board fits: at 50 % with auto scale, at
+// the current scale without; never beyond the screen.
+void setTrackLimits(const AppState& app, MINMAXINFO& limits) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const PixelSize client = minimumClientSize(app, screenWidth, screenHeight);
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRect(&frame, WS_CAPTION | WS_THICKFRAME, TRUE);
+    limits.ptMinTrackSize = POINT{frame.right - frame.left, frame.bottom - frame.top};
+    limits.ptMaxTrackSize = POINT{screenWidth, screenHeight};
+}
+
+void onTimer(AppState& app, WPARAM timer) {
+    if (timer == kAnimationTimer) animationTick(app);
+}
+
+void onButtonDown(AppState& app, UINT message, LPARAM lParam) {
+    onBoardClick(app, static_cast<int>(message), LOWORD(lParam), HIWORD(lParam));
+}
+
+}  // namespace
+
+AppState* appOf(HWND window) {
+    return reinterpret_cast<AppState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+bool registerMainWindowClass(const AppState& app, const char* className) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = app.platform->instance;
+    windowClass.hIcon = LoadIconA(app.platform->instance, MAKEINTRESOURCEA(IDI_KELVARIN));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = nullptr;  // every paint covers the whole client area
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDC_KELVARIN);
+    windowClass.lpszClassName = className;
+    windowClass.hIconSm = LoadIconA(app.platform->instance, MAKEINTRESOURCEA(IDI_SMALL));
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+HWND createMainWindow(AppState& app, const char* className) {
+    return CreateWindowExA(0, className, app.programName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                           CW_USEDEFAULT, 0, nullptr, nullptr, app.platform->instance, &app);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    AppState* app = appOf(window);
+    if (app == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+
+    switch (message) {
+    case WM_CREATE:
+        onCreate(*app, window);
+        return 0;
+    case WM_DESTROY:
+        onDestroy(*app);
+        return 0;
+    case WM_SIZE:
+        onSize(*app);
+        return 0;
+    case WM_PAINT:
+        onPaint(*app, window);
+        return 0;
+    case WM_GETMINMAXINFO:
+        setTrackLimits(*app, *reinterpret_cast<MINMAXINFO*>(lParam));
+        return 1;
+    case WM_DISPLAYCHANGE:
+        recreateBackBuffer(*app);
+        return 0;
+    case WM_COMMAND:
+        if (runCommand(*app, LOWORD(wParam))) return 0;
+        break;
+    case WM_TIMER:
+        onTimer(*app, wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        onButtonDown(*app, message, lParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,35 @@
+// The Win32 side of the state record: the window, the drawing surfaces and
+// the background brush. AppState reaches it through its `platform` pointer.
+#pragma once
+
+#include <windows.h>
+
+#include "engine/board.h"
+
+// A memory drawing surface with one bitmap of its own selected into it;
+// `displaced` is the object that bitmap pushed out, put back before release.
+struct Surface {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ displaced;
+};
+
+struct PlatformState {
+    HINSTANCE instance;
+    HWND mainWindow;
+
+    Surface sheetDC;         // the tile sheet at 100 %
+    Surface scaledSheetDC;   // the sheet at the current scale; tiles are copied from here
+    Surface previewSheetDC;  // the sheet at a quarter, for the dialog previews
+    Surface shadeDC;         // grey, laid over the layer above in the editor
+    Surface tintDC;          // the ink, laid over the selected tile
+    Surface backBufferDC;    // the client area is painted here, then copied out at once
+
+    HBRUSH backgroundBrush;
+
+    Board paintCopy;  // the paint's private copy of the board
+};
+
+// The state record of the window, stored when the window is created.
+struct AppState;
+AppState* appOf(HWND window);
