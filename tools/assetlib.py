@@ -183,3 +183,22 @@ def fractal_noise(size, base_cells, octaves, seed, persistence=0.5):
         amp *= persistence
     total -= total.min()
     return total / total.max()
+
+
+def spectral_noise(size, max_freq, seed, falloff=1.6):
+    """Smooth wrapping noise from whole-period waves with amplitudes falling as
+    1 / |k|^falloff and phases from an integer hash; normalised to [0, 1]."""
+    y, x = np.mgrid[0:size, 0:size].astype(np.float64) / size
+    phases = _hash_grid(2 * max_freq + 1, seed)
+    total = np.zeros((size, size))
+    for ky in range(-max_freq, max_freq + 1):
+        for kx in range(0, max_freq + 1):
+            if kx == 0 and ky <= 0:
+                continue
+            k = (kx * kx + ky * ky) ** 0.5
+            if k > max_freq:
+                continue
+            phase = 2 * np.pi * phases[ky + max_freq, kx]
+            total += np.cos(2 * np.pi * (kx * x + ky * y) + phase) / k ** falloff
+    total -= total.min()
+    return total / total.max()

@@ -103,6 +103,9 @@ def card():
 
 def text(x, y, s, size, fill, family=assetlib.LATIN, weight="bold", anchor="middle",
          extra=""):
+    if family == assetlib.CJK:
+        # The brush font is light; a stroke of its own colour gives it weight.
+        extra += ' stroke="%s" stroke-width="%s" stroke-linejoin="round"' % (fill, f(size / 40))
     return ('<text x="%s" y="%s" font-family="%s" font-size="%s" font-weight="%s" '
             'text-anchor="%s" fill="%s"%s>%s</text>'
             % (f(x), f(y), family, f(size), weight, anchor, fill, extra, s))
@@ -113,7 +116,7 @@ def corner_number(n, color):
 
 
 def top_word(word, color=INK):
-    size = 13 if len(word) <= 5 else 12
+    size = 15 if len(word) <= 5 else 14
     return text(48, 20, word, size, color, family=assetlib.LATIN_CONDENSED,
                 extra=' letter-spacing="0.5"')
 
@@ -192,14 +195,14 @@ def circles(n):
 
 def stick(cx, cy, length, angle=0.0, paint="stick"):
     """A bamboo stick centred on (cx, cy): a rounded stem with three nodes."""
-    w = 8.0
+    w = 10.0
     x0, y0 = cx - w / 2, cy - length / 2
     dark = {"stick": "#0E4F25", "stickRed": "#7A1418", "stickBlue": "#122F62"}[paint]
-    parts = ['<rect x="%s" y="%s" width="%s" height="%s" rx="3.2" fill="url(#%s)"/>'
+    parts = ['<rect x="%s" y="%s" width="%s" height="%s" rx="4" fill="url(#%s)"/>'
              % (f(x0), f(y0), f(w), f(length), paint)]
     for t in (0.08, 0.5, 0.92):
         y = y0 + length * t
-        parts.append('<rect x="%s" y="%s" width="%s" height="2.2" rx="1" fill="%s"/>'
+        parts.append('<rect x="%s" y="%s" width="%s" height="2.6" rx="1.2" fill="%s"/>'
                      % (f(x0 - 0.8), f(y - 1.1), f(w + 1.6), dark))
     # A light stroke along the stem between the nodes.
     parts.append('<path d="M%s %s V%s M%s %s V%s" stroke="#E8F7EA" stroke-opacity="0.55" '
@@ -247,25 +250,25 @@ def bird():
 
 
 BAMBOO_LAYOUTS = {
-    # (x, y, length, angle, paint)
-    2: [(48, 48, 34, 0, "stick"), (48, 94, 34, 0, "stickBlue")],
-    3: [(48, 48, 34, 0, "stick"), (32, 94, 34, 0, "stickBlue"), (64, 94, 34, 0, "stickBlue")],
-    4: [(32, 48, 34, 0, "stick"), (64, 48, 34, 0, "stickBlue"),
-        (32, 94, 34, 0, "stickBlue"), (64, 94, 34, 0, "stick")],
-    5: [(26, 48, 34, 0, "stick"), (70, 48, 34, 0, "stickBlue"), (48, 71, 34, 0, "stickRed"),
-        (26, 94, 34, 0, "stickBlue"), (70, 94, 34, 0, "stick")],
-    6: [(26, 48, 34, 0, "stick"), (48, 48, 34, 0, "stick"), (70, 48, 34, 0, "stick"),
-        (26, 94, 34, 0, "stickBlue"), (48, 94, 34, 0, "stickBlue"), (70, 94, 34, 0, "stickBlue")],
-    7: [(48, 38, 24, 0, "stickRed"),
-        (26, 71, 24, 0, "stick"), (48, 71, 24, 0, "stickBlue"), (70, 71, 24, 0, "stick"),
-        (26, 101, 24, 0, "stick"), (48, 101, 24, 0, "stickBlue"), (70, 101, 24, 0, "stick")],
-    8: [(20, 49, 34, 0, "stick"), (39, 49, 34, 20, "stick"), (57, 49, 34, -20, "stick"),
-        (76, 49, 34, 0, "stick"),
-        (20, 94, 34, 0, "stickBlue"), (39, 94, 34, -20, "stickBlue"),
-        (57, 94, 34, 20, "stickBlue"), (76, 94, 34, 0, "stickBlue")],
-    9: [(26, 41, 24, 0, "stick"), (48, 41, 24, 0, "stickRed"), (70, 41, 24, 0, "stickBlue"),
-        (26, 71, 24, 0, "stick"), (48, 71, 24, 0, "stickRed"), (70, 71, 24, 0, "stickBlue"),
-        (26, 101, 24, 0, "stick"), (48, 101, 24, 0, "stickRed"), (70, 101, 24, 0, "stickBlue")],
+    # (x, y, length, angle, paint); two rows of 38 or three rows of 26.
+    2: [(48, 50, 38, 0, "stick"), (48, 93, 38, 0, "stickBlue")],
+    3: [(48, 50, 38, 0, "stick"), (32, 93, 38, 0, "stickBlue"), (64, 93, 38, 0, "stickBlue")],
+    4: [(32, 50, 38, 0, "stick"), (64, 50, 38, 0, "stickBlue"),
+        (32, 93, 38, 0, "stickBlue"), (64, 93, 38, 0, "stick")],
+    5: [(24, 50, 38, 0, "stick"), (72, 50, 38, 0, "stickBlue"), (48, 71.5, 38, 0, "stickRed"),
+        (24, 93, 38, 0, "stickBlue"), (72, 93, 38, 0, "stick")],
+    6: [(24, 50, 38, 0, "stick"), (48, 50, 38, 0, "stick"), (72, 50, 38, 0, "stick"),
+        (24, 93, 38, 0, "stickBlue"), (48, 93, 38, 0, "stickBlue"), (72, 93, 38, 0, "stickBlue")],
+    7: [(48, 43, 26, 0, "stickRed"),
+        (24, 72, 26, 0, "stick"), (48, 72, 26, 0, "stickBlue"), (72, 72, 26, 0, "stick"),
+        (24, 101, 26, 0, "stick"), (48, 101, 26, 0, "stickBlue"), (72, 101, 26, 0, "stick")],
+    8: [(17, 50, 38, 0, "stick"), (38, 50, 38, 18, "stick"), (58, 50, 38, -18, "stick"),
+        (79, 50, 38, 0, "stick"),
+        (17, 93, 38, 0, "stickBlue"), (38, 93, 38, -18, "stickBlue"),
+        (58, 93, 38, 18, "stickBlue"), (79, 93, 38, 0, "stickBlue")],
+    9: [(24, 43, 26, 0, "stick"), (48, 43, 26, 0, "stickRed"), (72, 43, 26, 0, "stickBlue"),
+        (24, 72, 26, 0, "stick"), (48, 72, 26, 0, "stickRed"), (72, 72, 26, 0, "stickBlue"),
+        (24, 101, 26, 0, "stick"), (48, 101, 26, 0, "stickRed"), (72, 101, 26, 0, "stickBlue")],
 }
 
 
@@ -278,9 +281,9 @@ def bamboo(n):
 # ---------------------------------------------------------------- characters
 
 def characters(n):
-    return (text(50, 64, CHINESE_NUMERALS[n - 1], 38, INK, family=assetlib.CJK,
+    return (text(50, 66, CHINESE_NUMERALS[n - 1], 46, INK, family=assetlib.CJK,
                  weight="normal")
-            + text(48, 108, "萬", 42, RED, family=assetlib.CJK, weight="normal")
+            + text(48, 110, "萬", 44, RED, family=assetlib.CJK, weight="normal")
             + corner_number(n, RED))
 
 
@@ -407,18 +410,24 @@ def season(i):
 
 # ---------------------------------------------------------------- flowers
 
+def leaf(x, y, length, width, angle, fill):
+    """A pointed leaf from its base (x, y), pointing at angle (degrees, 0 = right)."""
+    return ('<path d="M0 0 C%s %s %s %s %s 0 C%s %s %s %s 0 0 Z" fill="%s" '
+            'transform="translate(%s %s) rotate(%s)"/>'
+            % (f(length * 0.3), f(-width), f(length * 0.7), f(-width * 0.8), f(length),
+               f(length * 0.7), f(width * 0.8), f(length * 0.3), f(width), fill,
+               f(x), f(y), f(angle)))
+
+
 def bamboo_plant():
-    leaves = [(34, 52, -35), (36, 66, 30), (62, 48, 35), (60, 70, -30), (34, 84, -30),
-              (62, 88, 35)]
-    parts = ['<path d="M38 112 V34 M58 112 V30" stroke="#2E8B46" stroke-width="5" '
+    leaves = [(38, 50, 24, -150), (38, 62, 22, 160), (58, 46, 24, -30), (58, 66, 22, 20),
+              (38, 86, 20, -160), (58, 84, 22, -15), (58, 34, 16, -70)]
+    parts = ['<path d="M38 112 V40 M58 112 V28" stroke="#2E8B46" stroke-width="5" '
              'stroke-linecap="round"/>',
-             '<path d="M35.5 58 H40.5 M35.5 82 H40.5 M55.5 54 H60.5 M55.5 80 H60.5" '
+             '<path d="M35.5 60 H40.5 M35.5 84 H40.5 M55.5 52 H60.5 M55.5 78 H60.5" '
              'stroke="#145C2A" stroke-width="2"/>']
-    for x, y, a in leaves:
-        dx = -1 if a < 0 else 1
-        parts.append('<ellipse cx="%s" cy="%s" rx="12" ry="3.6" fill="#3FA35B" '
-                     'transform="rotate(%s %s %s)"/>' % (f(x + dx * 10), f(y), f(a),
-                                                         f(x + dx * 10), f(y)))
+    for x, y, length, a in leaves:
+        parts.append(leaf(x, y, length, 4.2, a, "#3FA35B"))
     return "".join(parts)
 
 
