@@ -21,6 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     LoadStringA(instance, IDS_APP_TITLE, app.programName, kTextSize);
     LoadStringA(instance, IDS_CLASS_NAME, className, sizeof className);
     platform.instance = instance;
+    setIllegalChars(app.filePath);
     registerMainWindowClass(app, className);
 
     HWND window = createMainWindow(app, className);

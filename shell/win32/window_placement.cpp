@@ -2,32 +2,31 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "shell/app_state.h"
 #include "shell/settings.h"
 #include "shell/win32/platform_state.h"
 
 namespace {
 
-// The desktop less the taskbar, when a taskbar spans a whole side of it.
-RECT workArea() {
-    RECT desktop;
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-    if (taskbar == nullptr) return desktop;
-    RECT bar, rest;
-    GetWindowRect(taskbar, &bar);
-    return SubtractRect(&rest, &desktop, &bar) ? rest : desktop;
+Rect windowRect(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
 }
 
 }  // namespace
 
 void loadSettingsAndPlaceWindow(AppState& app) {
-    WindowRect saved{};
-    readSettings(app, saved);
-    const RECT area = workArea();
-    const WindowRect placed =
-        placeWindow(saved, WindowRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                    WindowRect{area.left, area.top, area.right, area.bottom});
+    Rect saved{};
+    readSettings(app, settingsPath(app).c_str(), saved);
+
+    const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    HWND taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
+    const Rect taskbar = taskbarWindow != nullptr ? windowRect(taskbarWindow) : Rect{};
+    const Rect placed = chooseWindowRect(saved, screen, windowRect(GetDesktopWindow()),
+                                         taskbarWindow != nullptr ? &taskbar : nullptr);
 
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -38,7 +37,6 @@ void loadSettingsAndPlaceWindow(AppState& app) {
 }
 
 void saveSettings(AppState& app) {
-    RECT window;
-    GetWindowRect(app.platform->mainWindow, &window);
-    writeSettings(app, WindowRect{window.left, window.top, window.right, window.bottom});
+    const std::string name = std::string(app.programName) + ".ini";
+    writeSettings(app, name.c_str(), windowRect(app.platform->mainWindow));
 }
