@@ -1,0 +1,84 @@
+// Times the real main window under Wine: from creating the window to the end
+// of its first paint, then whole paints of the dealt board. Run it from the
+// player's folder (it reads Puzzle\ and Background\ there):
+//   cd build/mingw/package && wine64 ../bench/win32/paint_bench.exe
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "engine/host.h"
+#include "shell/app_state.h"
+#include "shell/geometry.h"
+#include "shell/win32/main_window.h"
+#include "shell/win32/platform_state.h"
+
+namespace {
+
+double elapsedMs(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
+}
+
+LARGE_INTEGER now() {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+// Lets the timer run until the layers have appeared.
+void pumpFor(DWORD milliseconds) {
+    const DWORD end = GetTickCount() + milliseconds;
+    MSG message;
+    while (GetTickCount() < end) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        Sleep(5);
+    }
+}
+
+double paintsMs(HWND window, int paints) {
+    const LARGE_INTEGER start = now();
+    for (int i = 0; i < paints; ++i) {
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+    }
+    return elapsedMs(start, now()) / paints;
+}
+
+}  // namespace
+
+int main() {
+    static AppState app;
+    static PlatformState platform;
+    app.platform = &platform;
+    app.selectedX = -1;
+    std::strcpy(app.programName, "Kelvarin");
+    setIllegalChars(app.filePath);
+    platform.instance = GetModuleHandleA(nullptr);
+    registerMainWindowClass(app, "KELVARIN_BENCH");
+
+    const LARGE_INTEGER start = now();
+    HWND window = createMainWindow(app, "KELVARIN_BENCH");
+    if (window == nullptr) return 1;
+    ShowWindow(window, SW_SHOWNORMAL);
+    UpdateWindow(window);
+    const double firstPaint = elapsedMs(start, now());
+
+    pumpFor(2000);
+    RECT client;
+    GetClientRect(window, &client);
+    std::printf("client %ldx%ld at %.1f %%, %d tiles\n", client.right, client.bottom, app.view.scale,
+                countTiles(app.board));
+    std::printf("window creation to end of first paint: %.1f ms\n", firstPaint);
+    std::printf("one whole paint (mean of 200): %.2f ms\n", paintsMs(window, 200));
+    app.view.autoScale = 0;
+    for (const double scale : {50.0, 100.0}) {
+        app.view.scale = scale;
+        rescaleSheet(app);
+        layoutBoard(app);
+        std::printf("one whole paint at %.0f %% (mean of 200): %.2f ms\n", scale, paintsMs(window, 200));
+    }
+    DestroyWindow(window);
+    return 0;
+}
