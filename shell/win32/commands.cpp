@@ -1,6 +1,7 @@
 #include "shell/win32/commands.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr UINT_PTR kAnimationTimer = 1;
 constexpr UINT kTickMilliseconds = 25;
 
 // SwapMouseButton reports the old setting only by changing it: put it back.

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr UINT_PTR kAnimationTimer = 1;
-
 void onSize(AppState& app) { layoutBoard(app); }
 
 void onPaint(AppState& app, HWND window) {
