@@ -1,0 +1,99 @@
+#include "files/file_path.h"
+
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <direct.h>
+#endif
+
+#include <cstdio>
+#include <cstring>
+
+#include "files/whole_file.h"
+#include "shell/app_state.h"
+
+namespace {
+
+void createFolder(const char* folder) {
+    const std::string path = hostPath((std::string(".\\") + folder).c_str());
+#ifdef _WIN32
+    _mkdir(path.c_str());
+#else
+    mkdir(path.c_str(), 0777);
+#endif
+}
+
+}  // namespace
+
+void setIllegalChars(FilePath& path) {
+    std::memset(path.illegalChars, 0, sizeof path.illegalChars);
+    std::strcpy(path.illegalChars, "\\|/:*?<\">");
+}
+
+std::string composePath(const FilePath& path) {
+    std::string full;
+    if (path.folder[0] != '\0') full = full + ".\\" + path.folder + "\\";
+    full += path.name;
+    if (path.extension[0] != '\0') full = full + "." + path.extension;
+    return full;
+}
+
+bool buildPath(FilePath& path) {
+    const std::string full = composePath(path);
+    std::memset(path.fullPath, 0, sizeof path.fullPath);
+    if (full.size() >= sizeof path.fullPath) return false;
+    std::memcpy(path.fullPath, full.data(), full.size());
+    return true;
+}
+
+std::string hostPath(const char* windowsPath) {
+    std::string path = windowsPath;
+#ifndef _WIN32
+    for (char& c : path)
+        if (c == '\\') c = '/';
+#endif
+    return path;
+}
+
+bool fileExists(FilePath& path) {
+    if (!buildPath(path)) return false;
+    struct stat info;
+    return stat(hostPath(path.fullPath).c_str(), &info) == 0;
+}
+
+bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
+    FilePath& path = app.filePath;
+    if (!buildPath(path)) {
+        showMessage(app, owner, "Error of creation file for save.", MessageIcon::Error);
+        return false;
+    }
+    if (path.folder[0] != '\0') createFolder(path.folder);  // fails harmlessly when present
+    if (fileExists(path) && !askYesNo(app, owner, "File exist. Overwrite?")) return false;
+    switch (writeWholeFile(hostPath(path.fullPath), text)) {
+    case WriteResult::Written:
+        return true;
+    case WriteResult::CannotCreate:
+        showMessage(app, owner, "Error of creation file for save.", MessageIcon::Error);
+        return false;
+    case WriteResult::WriteFailed:
+        break;
+    }
+    showMessage(app, owner, "Error save file.", MessageIcon::Error);
+    return false;
+}
+
+bool nameIsBlank(const FilePath& path) {
+    for (const char* c = path.name; *c != '\0'; ++c)
+        if (*c != ' ') return false;
+    return true;
+}
+
+bool nameIsLegal(const FilePath& path) {
+    return std::strpbrk(path.name, path.illegalChars) == nullptr;
+}
+
+bool deleteSavedFile(AppState& app, Owner owner) {
+    if (buildPath(app.filePath) && std::remove(hostPath(app.filePath.fullPath).c_str()) == 0)
+        return true;
+    showMessage(app, owner, "Error delete file", MessageIcon::Error);
+    return false;
+}
