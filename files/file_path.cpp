@@ -24,6 +24,13 @@ void createFolder(const char* folder) {
 
 }  // namespace
 
+bool setText(char (&dest)[kTextSize], const std::string& text) {
+    if (text.size() >= sizeof dest) return false;
+    std::memset(dest, 0, sizeof dest);
+    std::memcpy(dest, text.data(), text.size());
+    return true;
+}
+
 void setIllegalChars(FilePath& path) {
     std::memset(path.illegalChars, 0, sizeof path.illegalChars);
     std::strcpy(path.illegalChars, "\\|/:*?<\">");
@@ -38,11 +45,9 @@ std::string composePath(const FilePath& path) {
 }
 
 bool buildPath(FilePath& path) {
-    const std::string full = composePath(path);
-    std::memset(path.fullPath, 0, sizeof path.fullPath);
-    if (full.size() >= sizeof path.fullPath) return false;
-    std::memcpy(path.fullPath, full.data(), full.size());
-    return true;
+    if (setText(path.fullPath, composePath(path))) return true;
+    path.fullPath[0] = '\0';
+    return false;
 }
 
 std::string hostPath(const char* windowsPath) {

@@ -17,6 +17,10 @@ struct FilePath {
     char illegalChars[kTextSize];  // characters a typed name must not hold
 };
 
+// Copies text into a 260-character buffer when it fits (259 characters at
+// most); otherwise leaves the buffer as it was and returns false.
+bool setText(char (&dest)[kTextSize], const std::string& text);
+
 // The nine characters a typed file name must not hold; set once at start.
 void setIllegalChars(FilePath& path);
 
