@@ -21,7 +21,6 @@ void newGame(AppState& app) {
     if (!readField(app, message, app.layoutBuffer)) {
         showMessage(app, kMainWindow, message.c_str(), MessageIcon::Error);
         app.lastGame[0] = '\0';
-        refreshMenu(app);  // Restart has nothing left to restart
         return;
     }
     app.puzzle = app.layoutBuffer;

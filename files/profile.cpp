@@ -26,16 +26,19 @@ ProfileSpan unquoted(const std::string& text, ProfileSpan value) {
     return value;
 }
 
-bool sameName(const std::string& text, ProfileSpan span, const char* name) {
-    if (std::strlen(name) != span.length) return false;
-    for (size_t i = 0; i < span.length; ++i)
+bool sameName(const std::string& text, ProfileSpan span, const char* name, size_t length) {
+    if (length != span.length) return false;
+    for (size_t i = 0; i < length; ++i)
         if (lower(text[span.start + i]) != lower(name[i])) return false;
     return true;
 }
 
 const ProfileEntry* findEntry(const Profile& profile, const char* section, const char* key) {
+    const size_t keyLength = std::strlen(key);
+    const size_t sectionLength = std::strlen(section);
     for (const ProfileEntry& entry : profile.entries)
-        if (sameName(profile.text, entry.key, key) && sameName(profile.text, entry.section, section))
+        if (sameName(profile.text, entry.key, key, keyLength) &&
+            sameName(profile.text, entry.section, section, sectionLength))
             return &entry;
     return nullptr;
 }
