@@ -1,28 +1,13 @@
 #include "files/file_path.h"
 
 #include <sys/stat.h>
-#ifdef _WIN32
-#include <direct.h>
-#endif
 
 #include <cstdio>
 #include <cstring>
 
+#include "files/file_system.h"
 #include "files/whole_file.h"
 #include "shell/app_state.h"
-
-namespace {
-
-void createFolder(const char* folder) {
-    const std::string path = hostPath((std::string(".\\") + folder).c_str());
-#ifdef _WIN32
-    _mkdir(path.c_str());
-#else
-    mkdir(path.c_str(), 0777);
-#endif
-}
-
-}  // namespace
 
 bool setText(char (&dest)[kTextSize], const std::string& text) {
     if (text.size() >= sizeof dest) return false;
@@ -71,7 +56,8 @@ bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
         showMessage(app, owner, "Error of creation file for save.", MessageIcon::Error);
         return false;
     }
-    if (path.folder[0] != '\0') createFolder(path.folder);  // fails harmlessly when present
+    if (path.folder[0] != '\0')  // fails harmlessly when the folder is there
+        createFolder(hostPath((std::string(".\\") + path.folder).c_str()).c_str());
     if (fileExists(path) && !askYesNo(app, owner, "File exist. Overwrite?")) return false;
     switch (writeWholeFile(hostPath(path.fullPath), text)) {
     case WriteResult::Written:

@@ -1,5 +1,9 @@
 #include "files/whole_file.h"
 
+#include <cstdio>
+
+#include "files/file_system.h"
+
 namespace {
 
 // The temporary file lives in the target's own folder, so that the final

@@ -2,7 +2,6 @@
 // which replaces the target only once everything is written and flushed.
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 enum class WriteResult {
@@ -18,8 +17,3 @@ WriteResult writeWholeFile(const std::string& target, const std::string& text);
 // Reads a whole file of at most `limit` bytes; false when it is missing,
 // unreadable or larger.
 bool readWholeFile(const std::string& path, size_t limit, std::string& text);
-
-// The platform's half: flushing a file to the disk and renaming one file over
-// another, replacing it (files/win32 and files/posix).
-bool syncToDisk(std::FILE* file);
-bool replaceFile(const char* from, const char* to);
