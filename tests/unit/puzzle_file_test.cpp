@@ -172,7 +172,7 @@ TEST_F(PuzzleReading, SavingNormalisesWritesAndStartsAGameOnIt) {
     EXPECT_EQ(fakeHost().calls[0].icon, MessageIcon::Information);
 }
 
-TEST_F(PuzzleReading, SavingOverTheCurrentPuzzleAsksAndOnNoKeepsTheGame) {
+TEST_F(PuzzleReading, SavingOverTheCurrentPuzzleAsksFirst) {
     auto flat = flatLayout();
     app->board = *flat;
     std::strcpy(app->filePath.name, "mine");
@@ -189,6 +189,17 @@ TEST_F(PuzzleReading, SavingOverTheCurrentPuzzleAsksAndOnNoKeepsTheGame) {
     EXPECT_EQ(fakeHost().messages(), std::vector<std::string>{"File exist. Overwrite?"});
     EXPECT_EQ(app->editorMode, 1);
     EXPECT_EQ(readFile("Puzzle/mine.kvl"), fieldText(*flat));
+    // On Yes the new content replaces the file and the new game is dealt on it.
+    auto other = blockedLayout();
+    app->board = *other;
+    std::strcpy(app->filePath.name, "mine");
+    fakeHost().reset();
+    fakeHost().answers = {true};
+    savePuzzle(*app);
+    normalizeLayout(*other);
+    EXPECT_EQ(readFile("Puzzle/mine.kvl"), fieldText(*other));
+    EXPECT_EQ(std::memcmp(&app->puzzle, other.get(), sizeof(Board)), 0);
+    EXPECT_EQ(app->editorMode, 0);
 }
 
 TEST_F(PuzzleReading, SavingAnEmptyGridDoesNothing) {
