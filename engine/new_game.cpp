@@ -1,0 +1,61 @@
+#include "engine/new_game.h"
+
+#include <cstring>
+#include <string>
+
+#include "engine/deal.h"
+#include "engine/host.h"
+#include "engine/moves.h"
+#include "files/puzzle_file.h"
+#include "shell/app_state.h"
+#include "shell/geometry.h"
+
+void newGame(AppState& app) {
+    FilePath& path = app.filePath;
+    std::strcpy(path.folder, "Puzzle");
+    std::memcpy(path.name, app.lastGame, sizeof path.name);
+    path.extension[0] = '\0';
+
+    std::string message;
+    clearBoard(app.layoutBuffer);
+    if (!readField(app, message, app.layoutBuffer)) {
+        showMessage(app, kMainWindow, message.c_str(), MessageIcon::Error);
+        app.lastGame[0] = '\0';
+        return;
+    }
+    app.puzzle = app.layoutBuffer;
+
+    Move move;
+    int deals = 0;
+    do {
+        dealTiles(app, app.board, app.layoutBuffer);
+        ++deals;
+    } while (findMoves(app, app.board, move) == 0 && deals < kMaxDeals);
+
+    app.editorMode = 0;
+    app.canSaveGame = 0;
+    refreshMenu(app);
+    layoutBoard(app);
+    app.selectedX = -1;
+    requestRepaint(app);
+
+    if (findMoves(app, app.board, move) == 0) {
+        showMessage(app, kMainWindow, "There is no variant of move on the game field. Game over.",
+                    MessageIcon::Information);
+        app.gameActive = 0;
+        refreshMenu(app);
+        return;
+    }
+    startAppearing(app.board);
+}
+
+void restartGame(AppState& app) {
+    Move move;
+    if (findMoves(app, app.board, move) == 0) {
+        app.gameActive = 0;
+        refreshMenu(app);
+    } else if (!askYesNo(app, kMainWindow, "Restart current game. Are you sure?")) {
+        return;
+    }
+    newGame(app);
+}

@@ -1,0 +1,16 @@
+// Starting a game: New game reads the current puzzle file and deals on it;
+// Restart deals the same puzzle afresh.
+#pragma once
+
+struct AppState;
+
+// At most this many deals are tried for one with a first move.
+constexpr int kMaxDeals = 21;
+
+// Reads "Puzzle\<lastGame>", deals until a move exists (at most 21 times),
+// lays out the board and starts the appear effect. A puzzle that does not
+// read is reported and forgotten (lastGame emptied); the game on screen stays.
+void newGame(AppState& app);
+
+// The Restart game command: asks first unless the game has no move left.
+void restartGame(AppState& app);

@@ -1,0 +1,90 @@
+#include "files/file_path.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "files/file_system.h"
+#include "files/whole_file.h"
+#include "shell/app_state.h"
+
+bool setText(char (&dest)[kTextSize], const std::string& text) {
+    if (text.size() >= sizeof dest) return false;
+    std::memset(dest, 0, sizeof dest);
+    std::memcpy(dest, text.data(), text.size());
+    return true;
+}
+
+void setIllegalChars(FilePath& path) {
+    std::memset(path.illegalChars, 0, sizeof path.illegalChars);
+    std::strcpy(path.illegalChars, "\\|/:*?<\">");
+}
+
+std::string composePath(const FilePath& path) {
+    std::string full;
+    if (path.folder[0] != '\0') full = full + ".\\" + path.folder + "\\";
+    full += path.name;
+    if (path.extension[0] != '\0') full = full + "." + path.extension;
+    return full;
+}
+
+bool buildPath(FilePath& path) {
+    if (setText(path.fullPath, composePath(path))) return true;
+    path.fullPath[0] = '\0';
+    return false;
+}
+
+std::string hostPath(const char* windowsPath) {
+    std::string path = windowsPath;
+#ifndef _WIN32
+    for (char& c : path)
+        if (c == '\\') c = '/';
+#endif
+    return path;
+}
+
+bool fileExists(FilePath& path) {
+    if (!buildPath(path)) return false;
+    struct stat info;
+    return stat(hostPath(path.fullPath).c_str(), &info) == 0;
+}
+
+bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
+    FilePath& path = app.filePath;
+    if (!buildPath(path)) {
+        showMessage(app, owner, "Error of creation file for save.", MessageIcon::Error);
+        return false;
+    }
+    if (path.folder[0] != '\0')  // fails harmlessly when the folder is there
+        createFolder(hostPath((std::string(".\\") + path.folder).c_str()).c_str());
+    if (fileExists(path) && !askYesNo(app, owner, "File exist. Overwrite?")) return false;
+    switch (writeWholeFile(hostPath(path.fullPath), text)) {
+    case WriteResult::Written:
+        return true;
+    case WriteResult::CannotCreate:
+        showMessage(app, owner, "Error of creation file for save.", MessageIcon::Error);
+        return false;
+    case WriteResult::WriteFailed:
+        break;
+    }
+    showMessage(app, owner, "Error save file.", MessageIcon::Error);
+    return false;
+}
+
+bool nameIsBlank(const FilePath& path) {
+    for (const char* c = path.name; *c != '\0'; ++c)
+        if (*c != ' ') return false;
+    return true;
+}
+
+bool nameIsLegal(const FilePath& path) {
+    return std::strpbrk(path.name, path.illegalChars) == nullptr;
+}
+
+bool deleteSavedFile(AppState& app, Owner owner) {
+    if (buildPath(app.filePath) && std::remove(hostPath(app.filePath.fullPath).c_str()) == 0)
+        return true;
+    showMessage(app, owner, "Error delete file", MessageIcon::Error);
+    return false;
+}

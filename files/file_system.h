@@ -1,0 +1,14 @@
+// The few file operations the two platforms do differently; files/win32 and
+// files/posix each hold one version. Paths are host paths.
+#pragma once
+
+#include <cstdio>
+
+// Flushes a written file through to the disk.
+bool syncToDisk(std::FILE* file);
+
+// Renames `from` to `to`, replacing an existing `to` in one step.
+bool replaceFile(const char* from, const char* to);
+
+// Creates one folder level; false when it could not (it may already exist).
+bool createFolder(const char* path);

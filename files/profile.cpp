@@ -1,0 +1,116 @@
+#include "files/profile.h"
+
+#include <cstring>
+
+#include "files/file_path.h"
+#include "files/whole_file.h"
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+ProfileSpan trimmed(const std::string& text, size_t start, size_t end) {
+    while (start < end && isBlank(text[start])) ++start;
+    while (end > start && isBlank(text[end - 1])) --end;
+    return ProfileSpan{start, end - start};
+}
+
+ProfileSpan unquoted(const std::string& text, ProfileSpan value) {
+    if (value.length < 2) return value;
+    const char first = text[value.start];
+    const char last = text[value.start + value.length - 1];
+    if ((first == '"' || first == '\'') && last == first)
+        return ProfileSpan{value.start + 1, value.length - 2};
+    return value;
+}
+
+bool sameName(const std::string& text, ProfileSpan span, const char* name, size_t length) {
+    if (length != span.length) return false;
+    for (size_t i = 0; i < length; ++i)
+        if (lower(text[span.start + i]) != lower(name[i])) return false;
+    return true;
+}
+
+const ProfileEntry* findEntry(const Profile& profile, const char* section, const char* key) {
+    const size_t keyLength = std::strlen(key);
+    const size_t sectionLength = std::strlen(section);
+    for (const ProfileEntry& entry : profile.entries)
+        if (sameName(profile.text, entry.key, key, keyLength) &&
+            sameName(profile.text, entry.section, section, sectionLength))
+            return &entry;
+    return nullptr;
+}
+
+void parseLine(Profile& profile, size_t start, size_t end, bool& inSection, ProfileSpan& section) {
+    const std::string& text = profile.text;
+    const ProfileSpan line = trimmed(text, start, end);
+    if (line.length == 0) return;
+    const size_t lineEnd = line.start + line.length;
+    if (text[line.start] == '[') {
+        size_t close = line.start + 1;
+        while (close < lineEnd && text[close] != ']') ++close;
+        section = trimmed(text, line.start + 1, close);
+        inSection = true;
+        return;
+    }
+    if (!inSection) return;
+    const void* equals = std::memchr(text.data() + line.start, '=', line.length);
+    if (equals == nullptr) return;
+    const size_t at = static_cast<const char*>(equals) - text.data();
+    profile.entries.push_back(ProfileEntry{
+        section, trimmed(text, line.start, at), unquoted(text, trimmed(text, at + 1, lineEnd))});
+}
+
+}  // namespace
+
+void parseProfile(Profile& profile, std::string text) {
+    profile.text = std::move(text);
+    profile.entries.clear();
+    const std::string& all = profile.text;
+    bool inSection = false;
+    ProfileSpan section{0, 0};
+    size_t start = 0;
+    for (size_t i = 0; i <= all.size(); ++i) {
+        if (i < all.size() && all[i] != '\r' && all[i] != '\n') continue;
+        parseLine(profile, start, i, inSection, section);
+        start = i + 1;
+    }
+}
+
+bool loadProfile(Profile& profile, const char* windowsPath) {
+    std::string text;
+    const bool read = readWholeFile(hostPath(windowsPath), kProfileSizeLimit, text);
+    parseProfile(profile, std::move(text));
+    return read;
+}
+
+void profileString(const Profile& profile, const char* section, const char* key,
+                   const char* fallback, char (&out)[kTextSize]) {
+    const ProfileEntry* entry = findEntry(profile, section, key);
+    const char* source = entry ? profile.text.data() + entry->value.start : fallback;
+    size_t length = entry ? entry->value.length : std::strlen(fallback);
+    if (length > kTextSize - 1) length = kTextSize - 1;
+    std::memmove(out, source, length);  // the default may be `out` itself
+    out[length] = '\0';
+}
+
+int32_t profileInt(const Profile& profile, const char* section, const char* key,
+                   int32_t fallback) {
+    const ProfileEntry* entry = findEntry(profile, section, key);
+    if (entry == nullptr) return fallback;
+    const char* c = profile.text.data() + entry->value.start;
+    const char* end = c + entry->value.length;
+    const bool negative = c < end && *c == '-';
+    if (c < end && (*c == '-' || *c == '+')) ++c;
+    if (c == end) return fallback;
+    const int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    int64_t value = 0;
+    for (; c < end; ++c) {
+        if (*c < '0' || *c > '9') return fallback;
+        value = value * 10 + (*c - '0');
+        if (value > limit) return fallback;
+    }
+    return static_cast<int32_t>(negative ? -value : value);
+}

@@ -1,0 +1,57 @@
+// Our own reader of INI-style text: the file is read once, split into
+// entries, and every lookup is answered from memory.
+//
+// - A section starts at a line "[name]"; a key line is key = value.
+// - Section and key names match without regard to letter case.
+// - Blanks (spaces, tabs) around names and values are dropped, and a value
+//   wrapped in a matching pair of quotes loses them.
+// - Lines end in CR, LF or CR LF; lines outside any section, lines without
+//   "=" and unknown keys are passed over; the first of two equal keys wins.
+// - Any bytes are accepted, NUL included; nothing is read out of bounds.
+// - A missing file, section or key gives the caller's default.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sound/sound_event.h"  // kTextSize
+
+// Far beyond anything the program writes (a saved game is about 22 KB);
+// a larger file is treated as unreadable, so every lookup gives its default.
+constexpr size_t kProfileSizeLimit = 4 * 1024 * 1024;
+
+// Offsets into Profile::text, so that a copied Profile stays valid.
+struct ProfileSpan {
+    size_t start;
+    size_t length;
+};
+
+struct ProfileEntry {
+    ProfileSpan section;
+    ProfileSpan key;
+    ProfileSpan value;
+};
+
+struct Profile {
+    std::string text;
+    std::vector<ProfileEntry> entries;
+};
+
+// Splits the text into entries; the profile keeps the text.
+void parseProfile(Profile& profile, std::string text);
+
+// Reads a file by its Windows-form path. A missing, unreadable or oversized
+// file gives an empty profile and false.
+bool loadProfile(Profile& profile, const char* windowsPath);
+
+// The value, cut to 259 characters, or the default when the key is missing.
+void profileString(const Profile& profile, const char* section, const char* key,
+                   const char* fallback, char (&out)[kTextSize]);
+
+// The value as a signed decimal 32-bit integer. The default when the key is
+// missing, when the value is not a decimal integer (nothing but an optional
+// sign and digits) and when it lies beyond 32 bits: never wrapped.
+int32_t profileInt(const Profile& profile, const char* section, const char* key,
+                   int32_t fallback);

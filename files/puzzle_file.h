@@ -1,0 +1,29 @@
+// The puzzle file: one [FIELD] section of 150 rows of 50 digits, "1" where a
+// position holds a tile. Saved games open with the same section.
+#pragma once
+
+#include <string>
+
+#include "engine/board.h"
+
+struct AppState;
+
+// Every puzzle file is exactly this long, whatever its layout.
+constexpr size_t kFieldTextSize = 9561;
+
+// Appends CR LF, "[FIELD]", CR LF and the 150 row lines; a position holds a
+// tile when its number is not 0.
+void writeField(std::string& text, const Board& grid);
+
+// Reads the [FIELD] section of the file named by app.filePath into a cleared
+// grid: type 7, number 1 where a row holds "1". Accepts any arrangement of
+// exactly 144 marks; otherwise fails with a message and shows nothing.
+bool readField(AppState& app, std::string& message, Layout& grid);
+
+// Shifts the layout so that its lowest layer, top row and left column used
+// are layer, row and column 0.
+void normalizeLayout(Board& board);
+
+// Save puzzle: normalises the edited board, writes "Puzzle\<name>.kvl"
+// (the name is in app.filePath.name) and starts a new game on it.
+void savePuzzle(AppState& app);

@@ -1,0 +1,129 @@
+#include "shell/settings.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "files/file_path.h"
+#include "files/profile.h"
+#include "files/whole_file.h"
+#include "shell/app_state.h"
+
+namespace {
+
+constexpr int32_t kDefaultScaleIndex = 1;  // 62.5 %
+
+void appendKey(std::string& text, const std::string& key, const std::string& value) {
+    text += key + " = " + value + "\r\n";
+}
+
+void appendKey(std::string& text, const std::string& key, int32_t value) {
+    appendKey(text, key, std::to_string(value));
+}
+
+bool sameRect(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace
+
+std::string settingsPath(const AppState& app) {
+    return std::string(".\\") + app.programName + ".ini";
+}
+
+void readSettings(AppState& app, const char* path, Rect& window) {
+    Profile profile;
+    loadProfile(profile, path);
+
+    ViewSettings& view = app.view;
+    view.autoScale = profileInt(profile, "VIEW", "AUTO_SCALE", 1);
+    profileString(profile, "VIEW", "BACK_IMAGE", "marble.bmp", view.backImage);
+    view.backType = profileInt(profile, "VIEW", "BACK_TYPE", 1);
+    view.colorBack = static_cast<uint32_t>(
+        profileInt(profile, "VIEW", "COLOR_BACK", static_cast<int32_t>(kDefaultColorBack)));
+    view.colorInk = static_cast<uint32_t>(
+        profileInt(profile, "VIEW", "COLOR_INK", static_cast<int32_t>(kDefaultColorInk)));
+    int32_t index = profileInt(profile, "VIEW", "SCALE", kDefaultScaleIndex);
+    if (index < 0 || index > 4) index = kDefaultScaleIndex;
+    view.scale = 50 + 12.5 * index;
+
+    profileString(profile, "LAST", "GAME", "classic.kvl", app.lastGame);
+
+    for (int event = 0; event < SoundEventCount; ++event) {
+        SoundEvent& sound = app.sounds[event];
+        setText(sound.name, soundEventName(event));
+        char fallback[kTextSize];
+        defaultSoundPath(event, fallback);
+        profileString(profile, "SOUND", (std::string(sound.name) + "_FILE").c_str(), fallback,
+                      sound.file);
+        sound.enable = profileInt(profile, "SOUND", (std::string(sound.name) + "_ENABLE").c_str(), 1);
+    }
+
+    window.left = profileInt(profile, "WINDOW", "LEFT", -1);
+    window.right = profileInt(profile, "WINDOW", "RIGHT", 0);
+    window.top = profileInt(profile, "WINDOW", "TOP", 0);
+    window.bottom = profileInt(profile, "WINDOW", "BOTTOM", 0);
+}
+
+std::string composeSettings(const AppState& app, const Rect& window) {
+    const ViewSettings& view = app.view;
+    std::string text = "\r\n[VIEW]\r\n";
+    appendKey(text, "AUTO_SCALE", view.autoScale);
+    appendKey(text, "BACK_IMAGE", view.backImage);
+    appendKey(text, "BACK_TYPE", view.backType);
+    appendKey(text, "COLOR_BACK", static_cast<int32_t>(view.colorBack));
+    appendKey(text, "COLOR_INK", static_cast<int32_t>(view.colorInk));
+    appendKey(text, "SCALE", static_cast<int32_t>((view.scale - 50) / 12.5));
+
+    text += "\r\n[LAST]\r\n";
+    appendKey(text, "GAME", app.lastGame);
+
+    text += "\r\n[SOUND]\r\n";
+    for (const SoundEvent& sound : app.sounds) {
+        appendKey(text, std::string(sound.name) + "_FILE", sound.file);
+        appendKey(text, std::string(sound.name) + "_ENABLE", sound.enable);
+    }
+
+    text += "\r\n[WINDOW]\r\n";
+    appendKey(text, "LEFT", window.left);
+    appendKey(text, "RIGHT", window.right);
+    appendKey(text, "TOP", window.top);
+    appendKey(text, "BOTTOM", window.bottom);
+    return text;
+}
+
+bool writeSettings(const AppState& app, const char* path, const Rect& window) {
+    return writeWholeFile(hostPath(path), composeSettings(app, window)) == WriteResult::Written;
+}
+
+bool rectIsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+Rect intersectRect(const Rect& a, const Rect& b) {
+    const Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                 std::min(a.bottom, b.bottom)};
+    if (rectIsEmpty(a) || rectIsEmpty(b) || rectIsEmpty(r)) return Rect{0, 0, 0, 0};
+    return r;
+}
+
+Rect subtractRect(const Rect& from, const Rect& cut) {
+    if (rectIsEmpty(from)) return Rect{0, 0, 0, 0};
+    const Rect common = intersectRect(from, cut);
+    if (rectIsEmpty(common)) return from;
+    if (sameRect(common, from)) return Rect{0, 0, 0, 0};
+    Rect rest = from;
+    if (common.top == from.top && common.bottom == from.bottom) {
+        if (common.left == from.left) rest.left = common.right;
+        else if (common.right == from.right) rest.right = common.left;
+    } else if (common.left == from.left && common.right == from.right) {
+        if (common.top == from.top) rest.top = common.bottom;
+        else if (common.bottom == from.bottom) rest.bottom = common.top;
+    }
+    return rest;
+}
+
+Rect chooseWindowRect(const Rect& saved, const Rect& screen, const Rect& desktop,
+                      const Rect* taskbar) {
+    // An empty rectangle also "lies on the screen", but would open no window.
+    if (!rectIsEmpty(saved) && sameRect(intersectRect(saved, screen), saved)) return saved;
+    const Rect workArea = taskbar ? subtractRect(desktop, *taskbar) : desktop;
+    return rectIsEmpty(workArea) ? desktop : workArea;
+}

@@ -1,0 +1,42 @@
+// The settings file, Kelvarin.ini: view settings, the last puzzle, the sound
+// settings and the window rectangle. Read once at start, written at exit.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct AppState;
+
+// A rectangle in screen pixels, right and bottom exclusive.
+struct Rect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+// ".\" + programName + ".ini": the current folder, never the system folder.
+std::string settingsPath(const AppState& app);
+
+// Fills the view settings, lastGame and sounds, and the saved window
+// rectangle; every missing or unreadable value takes its default.
+void readSettings(AppState& app, const char* path, Rect& window);
+
+// The whole file: a leading empty line, sections VIEW, LAST, SOUND, WINDOW,
+// CR LF after every line.
+std::string composeSettings(const AppState& app, const Rect& window);
+
+// Writes the file whole; a failure leaves the old file as it was and is not
+// reported.
+bool writeSettings(const AppState& app, const char* path, const Rect& window);
+
+// Rectangle arithmetic as the Windows functions of the same names do it.
+bool rectIsEmpty(const Rect& r);
+Rect intersectRect(const Rect& a, const Rect& b);
+Rect subtractRect(const Rect& from, const Rect& cut);
+
+// Where the main window opens: the saved rectangle when it is not empty and
+// lies wholly on the screen, else the desktop less the taskbar (which only
+// counts when it spans a whole side). `taskbar` is null when there is none.
+Rect chooseWindowRect(const Rect& saved, const Rect& screen, const Rect& desktop,
+                      const Rect* taskbar);

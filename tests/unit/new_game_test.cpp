@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "engine/moves.h"
+#include "engine/new_game.h"
+#include "engine/random.h"
+#include "fake_host.h"
+#include "files/file_path.h"
+#include "sample_layouts.h"
+#include "temp_folder.h"
+
+namespace {
+
+const char* const kGameOver = "There is no variant of move on the game field. Game over.";
+
+bool dealtOn(const Board& board, const Layout& layout) {
+    for (int i = 0; i < kCells; ++i)
+        if ((board.cells[i].number != 0) != (layout.cells[i].number != 0)) return false;
+    return true;
+}
+
+}  // namespace
+
+class NewGame : public InTempFolder {
+protected:
+    void SetUp() override {
+        InTempFolder::SetUp();
+        app = newTestState();
+        setIllegalChars(app->filePath);
+        seedRandom(*app, 12345);
+        std::filesystem::create_directories("Puzzle");
+        writeFile("Puzzle/flat.kvl", fieldText(*flatLayout()));
+        writeFile("Puzzle/blocked.kvl", fieldText(*blockedLayout()));
+    }
+    void start(const char* puzzle) {
+        std::strcpy(app->lastGame, puzzle);
+        newGame(*app);
+    }
+    std::unique_ptr<AppState> app;
+};
+
+TEST_F(NewGame, DealsOnThePuzzleAndStartsTheLayersAppearing) {
+    app->editorMode = 1;
+    app->canSaveGame = 1;
+    app->selectedX = 4;
+    app->gameActive = 1;
+    start("flat.kvl");
+    EXPECT_TRUE(dealtOn(app->board, *flatLayout()));
+    EXPECT_EQ(std::memcmp(&app->puzzle, flatLayout().get(), sizeof(Board)), 0);
+    EXPECT_EQ(app->editorMode, 0);
+    EXPECT_EQ(app->canSaveGame, 0);
+    EXPECT_EQ(app->selectedX, -1);
+    EXPECT_EQ(app->gameActive, 1);  // a running game stays clickable while the layers appear
+    EXPECT_EQ(cellAt(app->board, 0, 0, 0).effect, EffectAppearing);
+    EXPECT_EQ(cellAt(app->board, 0, 0, 0).ticks, 10);
+    EXPECT_EQ(cellAt(app->board, 1, 0, 0).opacity, 0);
+    EXPECT_TRUE(fakeHost().messages().empty());
+    EXPECT_EQ(fakeHost().count(HostCall::Repaint), 1);
+    Move move;
+    EXPECT_GT(findMoves(*app, app->board, move), 0);
+}
+
+TEST_F(NewGame, AMissingPuzzleIsReportedAndForgottenAndTheGameStays) {
+    start("flat.kvl");
+    app->gameActive = 1;
+    auto before = std::make_unique<AppState>();
+    std::memcpy(before.get(), app.get(), sizeof(AppState));
+    fakeHost().reset();
+    start("gone.kvl");
+    ASSERT_EQ(fakeHost().messages(), std::vector<std::string>{"File of puzzle: \".\\Puzzle\\gone.kvl\" is not found!"});
+    EXPECT_EQ(fakeHost().calls[0].icon, MessageIcon::Error);
+    EXPECT_STREQ(app->lastGame, "");
+    EXPECT_EQ(std::memcmp(&app->board, &before->board, sizeof(Board)), 0);
+    EXPECT_EQ(std::memcmp(&app->puzzle, &before->puzzle, sizeof(Board)), 0);
+    EXPECT_EQ(app->gameActive, 1);
+    EXPECT_EQ(app->randomState, before->randomState);
+}
+
+TEST_F(NewGame, GivesUpAfter21BlockedDeals) {
+    auto expected = newTestState();
+    seedRandom(*expected, 12345);
+    for (int draw = 0; draw < kMaxDeals * 2000; ++draw) nextRandom(*expected);
+
+    app->gameActive = 1;
+    start("blocked.kvl");
+    EXPECT_EQ(app->randomState, expected->randomState);  // 21 deals of 2000 draws, no pair drawn
+    ASSERT_EQ(fakeHost().messages(), std::vector<std::string>{kGameOver});
+    EXPECT_EQ(fakeHost().calls.back().kind, HostCall::Menu);
+    EXPECT_EQ(app->gameActive, 0);
+    EXPECT_TRUE(dealtOn(app->board, *blockedLayout()));
+    EXPECT_EQ(cellAt(app->board, 4, 10, 10).effect, EffectNone);  // shown at once, all visible
+}
+
+TEST_F(NewGame, RestartWithoutAMoveDealsAgainWithoutAsking) {
+    start("blocked.kvl");
+    fakeHost().reset();
+    restartGame(*app);
+    EXPECT_EQ(fakeHost().count(HostCall::Question), 0);
+    EXPECT_EQ(fakeHost().messages(), std::vector<std::string>{kGameOver});
+
+    start("flat.kvl");
+    clearBoard(app->board);  // nothing left: restart at once
+    fakeHost().reset();
+    restartGame(*app);
+    EXPECT_EQ(fakeHost().count(HostCall::Question), 0);
+    EXPECT_EQ(countTiles(app->board), kTileCount);
+}
+
+TEST_F(NewGame, RestartAsksAndNoLeavesEverything) {
+    start("flat.kvl");
+    app->selectedX = 2;
+    app->selectedY = 0;
+    cellAt(app->board, 0, 0, 2).effect = EffectStopFlash;
+    auto before = std::make_unique<AppState>();
+    std::memcpy(before.get(), app.get(), sizeof(AppState));
+    fakeHost().reset();
+    fakeHost().answers = {false};
+    restartGame(*app);
+    EXPECT_EQ(fakeHost().messages(), std::vector<std::string>{"Restart current game. Are you sure?"});
+    before->randomState = app->randomState;  // the move search draws once
+    EXPECT_EQ(std::memcmp(before.get(), app.get(), sizeof(AppState)), 0);
+
+    fakeHost().reset();
+    fakeHost().answers = {true};
+    restartGame(*app);
+    EXPECT_EQ(app->selectedX, -1);
+    EXPECT_NE(std::memcmp(&before->board, &app->board, sizeof(Board)), 0);
+    EXPECT_TRUE(dealtOn(app->board, *flatLayout()));
+}

@@ -1,0 +1,105 @@
+// Every puzzle that ships in resources/Puzzle, read with the game's own
+// reader and held to the editor's rules.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/deal.h"
+#include "engine/moves.h"
+#include "engine/random.h"
+#include "fake_host.h"
+#include "files/file_path.h"
+#include "files/puzzle_file.h"
+#include "sample_layouts.h"
+#include "temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> shippedPuzzles() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(fs::path(KELVARIN_SOURCE_DIR) / "resources" / "Puzzle"))
+        if (entry.path().extension() == ".kvl") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Which tile of the layer covers each cell, for the overlap and support rules.
+void markFootprints(const Layout& layout, int z, std::vector<int>& owners) {
+    owners.assign(kCellsPerLayer, 0);
+    for (int y = 0; y < kRows; ++y)
+        for (int x = 0; x < kCols; ++x)
+            if (cellAt(layout, z, y, x).number != 0)
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx)
+                        if (y + dy < kRows && x + dx < kCols) ++owners[(y + dy) * kCols + x + dx];
+}
+
+}  // namespace
+
+class ShippedPuzzles : public InTempFolder {};
+
+TEST_F(ShippedPuzzles, EveryPuzzleReadsAndKeepsTheEditorsRules) {
+    const std::vector<std::string> names = shippedPuzzles();
+    ASSERT_GE(names.size(), 12u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "classic.kvl"), names.end());
+    fs::copy(fs::path(KELVARIN_SOURCE_DIR) / "resources" / "Puzzle", "Puzzle");
+
+    auto app = newTestState();
+    seedRandom(*app, 2024);
+    auto layout = std::make_unique<Layout>();
+    auto board = std::make_unique<Board>();
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        std::strcpy(app->filePath.folder, "Puzzle");
+        std::strcpy(app->filePath.name, name.c_str());
+        app->filePath.extension[0] = '\0';
+        clearBoard(*layout);
+        std::string message;
+        ASSERT_TRUE(readField(*app, message, *layout)) << message;
+
+        // Written exactly as the game would write it.
+        EXPECT_EQ(readFile("Puzzle/" + name), fieldText(*layout));
+
+        int lowest[3] = {kLayers, kRows, kCols};
+        std::vector<int> below, here;
+        for (int z = 0; z < kLayers; ++z) {
+            markFootprints(*layout, z, here);
+            for (int y = 0; y < kRows; ++y)
+                for (int x = 0; x < kCols; ++x) {
+                    if (cellAt(*layout, z, y, x).number == 0) continue;
+                    lowest[0] = std::min(lowest[0], z);
+                    lowest[1] = std::min(lowest[1], y);
+                    lowest[2] = std::min(lowest[2], x);
+                    EXPECT_TRUE(x < kCols - 1 && y < kRows - 1) << "off the grid at " << x << ',' << y;
+                    for (int dy = 0; dy < 2 && y + dy < kRows; ++dy)
+                        for (int dx = 0; dx < 2 && x + dx < kCols; ++dx) {
+                            const int cell = (y + dy) * kCols + x + dx;
+                            EXPECT_EQ(here[cell], 1) << "overlap at " << x << ',' << y << ',' << z;
+                            if (z > 0) {
+                                EXPECT_EQ(below[cell], 1) << "unsupported at " << x << ',' << y << ',' << z;
+                            }
+                        }
+                }
+            below.swap(here);
+        }
+        EXPECT_EQ(lowest[0], 0);
+        EXPECT_EQ(lowest[1], 0);
+        EXPECT_EQ(lowest[2], 0);
+
+        // Most deals offer a first move; New game deals again when one does not.
+        const int kDeals = 200;
+        int withMove = 0;
+        Move move;
+        for (int deal = 0; deal < kDeals; ++deal) {
+            dealTiles(*app, *board, *layout);
+            withMove += findMoves(*app, *board, move) > 0;
+        }
+        EXPECT_GE(withMove, kDeals * 3 / 4) << withMove << " of " << kDeals << " deals have a first move";
+    }
+}
