@@ -2,14 +2,9 @@
 
 #include "engine/board.h"
 #include "fake_host.h"
+#include "test_boards.h"
 
 namespace {
-
-void place(Board& board, int z, int y, int x, int type = TypeBlank, int number = 1) {
-    Cell& cell = cellAt(board, z, y, x);
-    cell.type = type;
-    cell.number = number;
-}
 
 TEST(Board, FootprintCoversFourCellsAndOutsideIsEmpty) {
     auto app = newTestState();

@@ -1,0 +1,83 @@
+// Speed of the engine's hot paths: the move search after every pair, one
+// deal, and the 25 ms tick with and without running effects.
+#include <benchmark/benchmark.h>
+
+#include "engine/deal.h"
+#include "engine/moves.h"
+#include "engine/random.h"
+#include "engine/tick.h"
+#include "fake_host.h"
+#include "test_boards.h"
+
+namespace {
+
+// A four-layer pyramid of 144 positions on the half-tile grid, as full as a
+// classic board: 12 x 8, 8 x 4, 6 x 2 and 2 x 2 tiles (96 + 32 + 12 + 4).
+void pyramidLayout(Layout& layout) {
+    clearBoard(layout);
+    struct Block { int z, columns, rows, x, y; };
+    const Block blocks[] = {{0, 12, 8, 0, 0}, {1, 8, 4, 4, 4}, {2, 6, 2, 6, 6}, {3, 2, 2, 10, 6}};
+    for (const Block& b : blocks)
+        for (int r = 0; r < b.rows; ++r)
+            for (int c = 0; c < b.columns; ++c) place(layout, b.z, b.y + 2 * r, b.x + 2 * c);
+}
+
+void BM_FindMovesFullBoard(benchmark::State& state) {
+    auto app = newTestState();
+    pyramidLayout(app->puzzle);
+    seedRandom(*app, 1);
+    dealTiles(*app, app->board, app->puzzle);
+    Move move;
+    for (auto _ : state) benchmark::DoNotOptimize(findMoves(*app, app->board, move));
+}
+BENCHMARK(BM_FindMovesFullBoard);
+
+// The worst case: 144 identical free tiles, 10,296 pairs.
+void BM_FindMovesAllFreeIdentical(benchmark::State& state) {
+    auto app = newTestState();
+    for (int i = 0; i < kTileCount; ++i) place(app->board, 0, (i / 16) * 2, (i % 16) * 3, TypeWinds, 1);
+    Move move;
+    for (auto _ : state) benchmark::DoNotOptimize(findMoves(*app, app->board, move));
+}
+BENCHMARK(BM_FindMovesAllFreeIdentical);
+
+void BM_DealTiles(benchmark::State& state) {
+    auto app = newTestState();
+    pyramidLayout(app->puzzle);
+    for (auto _ : state) {
+        dealTiles(*app, app->board, app->puzzle);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DealTiles);
+
+void BM_TickIdle(benchmark::State& state) {
+    auto app = newTestState();
+    pyramidLayout(app->puzzle);
+    dealTiles(*app, app->board, app->puzzle);
+    for (auto _ : state) animationTick(*app);
+}
+BENCHMARK(BM_TickIdle);
+
+// Every cell appearing plus a vanishing pair: the busiest tick there is.
+void BM_TickWithEffects(benchmark::State& state) {
+    auto app = newTestState();
+    pyramidLayout(app->puzzle);
+    dealTiles(*app, app->board, app->puzzle);
+    for (auto _ : state) {
+        state.PauseTiming();
+        startAppearing(app->board);
+        for (int i : {0, 2}) {
+            app->board.cells[i].effect = EffectVanishing;
+            app->board.cells[i].opacity = 96;
+        }
+        fakeHost().reset();
+        state.ResumeTiming();
+        animationTick(*app);
+    }
+}
+BENCHMARK(BM_TickWithEffects);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,46 @@
+#include "engine/deal.h"
+
+#include <utility>
+
+#include "engine/random.h"
+#include "shell/app_state.h"
+
+void buildTileList(const AppState& app, Cell (&tiles)[kTileCount]) {
+    int type = 0;
+    int number = 1;
+    int finishedCopies[TypeCount] = {};
+    for (Cell& tile : tiles) {
+        tile = Cell{type, number, 0, 0, 0};
+        if (++number > app.numbersPerType[type]) {
+            number = 1;
+            if (++finishedCopies[type] == app.copiesPerType[type] && type < TypeCount - 1) ++type;
+        }
+    }
+}
+
+void shuffleTiles(AppState& app, Cell (&tiles)[kTileCount]) {
+    for (int swap = 0; swap < 1000; ++swap) {
+        const int i = nextRandom(app) % kTileCount;
+        const int j = nextRandom(app) % kTileCount;
+        std::swap(tiles[i], tiles[j]);
+    }
+}
+
+void dealTiles(AppState& app, Board& dest, const Layout& layout) {
+    Cell tiles[kTileCount];
+    buildTileList(app, tiles);
+    shuffleTiles(app, tiles);
+    clearBoard(dest);
+    int next = 0;
+    for (int i = 0; i < kCells && next < kTileCount; ++i)
+        if (layout.cells[i].number != 0) dest.cells[i] = tiles[next++];
+}
+
+void startAppearing(Board& board) {
+    for (int i = 0; i < kCells; ++i) {
+        Cell& cell = board.cells[i];
+        cell.effect = EffectAppearing;
+        cell.opacity = i < kCellsPerLayer ? 100 : 0;
+        cell.ticks = i < kCellsPerLayer ? 10 : 0;
+    }
+}

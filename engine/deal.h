@@ -1,0 +1,25 @@
+// Dealing: the 144 tiles of the set, shuffled, dropped onto the positions of a
+// puzzle in the board's order.
+#pragma once
+
+#include "engine/board.h"
+
+struct AppState;
+
+// The tile list before the shuffle: circles 1..9 four times over, then
+// bamboo, characters, winds and dragons the same way, then the seasons and
+// the flowers once each.
+void buildTileList(const AppState& app, Cell (&tiles)[kTileCount]);
+
+// 1000 swaps of two entries drawn i first, then j: 2000 draws.
+void shuffleTiles(AppState& app, Cell (&tiles)[kTileCount]);
+
+// Fills `dest` with a fresh shuffle on the positions of `layout`, which holds
+// exactly 144 of them. A layout with more positions gets 144 tiles on its
+// first 144 and leaves the rest empty; that never happens through the puzzle
+// reader, but the deal must not read past its list.
+void dealTiles(AppState& app, Board& dest, const Layout& layout);
+
+// The appear effect of a fresh deal: layer 0 shows at once and counts down,
+// the layers above wait for their turn.
+void startAppearing(Board& board);

@@ -1,0 +1,14 @@
+// The puzzle editor: positions are placed and removed layer by layer on the
+// main board, under the rules that keep every puzzle buildable.
+#pragma once
+
+struct AppState;
+
+// The Create puzzle command: an empty grid on layer 0; the game is dropped.
+void createPuzzle(AppState& app);
+
+// Layer up (+1) and Layer down (-1), kept within layers 0..4.
+void changeEditorLayer(AppState& app, int step);
+
+// A click on the board while the editor is open; both buttons do the same.
+void editorClick(AppState& app, int x, int y);

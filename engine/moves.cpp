@@ -1,0 +1,75 @@
+#include "engine/moves.h"
+
+#include <initializer_list>
+
+#include "engine/free_rule.h"
+#include "engine/host.h"
+#include "engine/random.h"
+#include "shell/app_state.h"
+
+namespace {
+
+// The free tiles of a board in index order. A board holds at most one anchor
+// per cell, so a list of kCells indices can never overflow.
+struct FreeTiles {
+    int index[kCells];
+    int count;
+};
+
+void collectFreeTiles(const Board& board, FreeTiles& free) {
+    free.count = 0;
+    for (int z = 0; z < kLayers; ++z)
+        for (int y = 0; y < kRows; ++y)
+            for (int x = 0; x < kCols; ++x)
+                if (cellAt(board, z, y, x).number != 0 && isFree(board, z, x, y))
+                    free.index[free.count++] = cellIndex(z, y, x);
+}
+
+Anchor anchorOf(int index) {
+    return Anchor{index % kCols, (index / kCols) % kRows, index / kCellsPerLayer};
+}
+
+// Visits the pairs in the order (first, second) of the board's index order and
+// stops at pair number `wanted`; returns how many pairs it saw.
+int walkPairs(const Board& board, const FreeTiles& free, int wanted, Move* found) {
+    int seen = 0;
+    for (int a = 0; a < free.count; ++a) {
+        const Cell& first = board.cells[free.index[a]];
+        for (int b = a + 1; b < free.count; ++b) {
+            if (!tilesMatch(first, board.cells[free.index[b]])) continue;
+            if (seen == wanted) {
+                *found = Move{anchorOf(free.index[a]), anchorOf(free.index[b])};
+                return seen + 1;
+            }
+            ++seen;
+        }
+    }
+    return seen;
+}
+
+}  // namespace
+
+int findMoves(AppState& app, const Board& board, Move& move) {
+    FreeTiles free;
+    collectFreeTiles(board, free);
+    const int count = walkPairs(board, free, -1, nullptr);
+    if (count == 0) return 0;
+    walkPairs(board, free, nextRandom(app) % count, &move);
+    return count;
+}
+
+void showHint(AppState& app) {
+    Move move;
+    if (findMoves(app, app.board, move) == 0) {
+        showMessage(app, kMainWindow, "There is no variant!", MessageIcon::Information);
+        return;
+    }
+    for (const Anchor& tile : {move.first, move.second}) {
+        Cell& cell = cellAt(app.board, tile.z, tile.y, tile.x);
+        cell.effect = EffectBlankFlash;
+        cell.opacity = 100;
+        cell.ticks = 10;
+    }
+    playEventSound(app, SoundPairCompleted);
+    requestRepaint(app);
+}

@@ -1,0 +1,20 @@
+// The move search and the Hint command.
+#pragma once
+
+#include "engine/board.h"
+
+struct AppState;
+
+// Two free, matching tiles; first comes before second in the board's order.
+struct Move {
+    Anchor first;
+    Anchor second;
+};
+
+// Counts every pair of free matching tiles and, when there is one, picks one
+// of them with one draw of the random generator. Returns the count: 0 exactly
+// when no pair exists. Allocates nothing and has no upper bound on pairs.
+int findMoves(AppState& app, const Board& board, Move& move);
+
+// The Hint command: flashes a random pair with the blank face.
+void showHint(AppState& app);

@@ -1,0 +1,106 @@
+#include "engine/tick.h"
+
+#include "engine/host.h"
+#include "engine/moves.h"
+#include "shell/app_state.h"
+
+namespace {
+
+struct TickResult {
+    bool layerSound = false;
+    bool removed = false;
+    bool redraw = false;
+    int nextLayer = 0;  // the layer whose turn to appear has come; 0 = none
+};
+
+void advanceCell(AppState& app, Cell& cell, int z, TickResult& result) {
+    switch (cell.effect) {
+    case EffectNone:
+        break;
+    case EffectAppearing:
+        if (cell.ticks == 10) result.layerSound = true;
+        if (cell.ticks == 0) break;  // waiting for its layer's turn
+        if (--cell.ticks == 0) {
+            cell.effect = EffectNone;
+            result.nextLayer = z + 1;
+            result.redraw = true;
+        }
+        break;
+    case EffectBlankFlash:
+    case EffectStopFlash:
+        if (--cell.ticks <= 0) {
+            cell.effect = EffectNone;
+            result.redraw = true;
+        }
+        break;
+    case EffectVanishing:
+        if (cell.opacity == 100) playEventSound(app, SoundPairCompleted);
+        cell.opacity -= 4;
+        if (cell.opacity <= 0) {
+            cell.number = 0;
+            cell.effect = EffectNone;
+            result.removed = true;
+        }
+        result.redraw = true;
+        break;
+    default:
+        cell.effect = EffectNone;
+        break;
+    }
+}
+
+bool layerHoldsTiles(const Board& board, int z) {
+    if (z < 0 || z >= kLayers) return false;
+    for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i)
+        if (board.cells[i].number != 0) return true;
+    return false;
+}
+
+void showNextLayer(AppState& app, int z) {
+    if (!layerHoldsTiles(app.board, z)) {
+        app.gameActive = 1;  // the whole deal has appeared
+        refreshMenu(app);
+        return;
+    }
+    for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i) {
+        Cell& cell = app.board.cells[i];
+        cell.effect = EffectAppearing;
+        cell.opacity = 100;
+        cell.ticks = 10;
+    }
+}
+
+void afterPairRemoved(AppState& app) {
+    app.gameActive = 1;
+    Move move;
+    if (countTiles(app.board) == 0) {
+        playEventSound(app, SoundLevelCompleted);
+        showMessage(app, kMainWindow, "Congratulations! The game is won.",
+                    MessageIcon::Information);
+        app.gameActive = 0;
+        app.canSaveGame = 0;
+    } else if (findMoves(app, app.board, move) != 0) {
+        app.canSaveGame = 1;
+    } else {
+        showMessage(app, kMainWindow,
+                    "There is no variant of move on the game field. Game over.",
+                    MessageIcon::Information);
+        app.gameActive = 0;
+    }
+    refreshMenu(app);
+}
+
+}  // namespace
+
+void animationTick(AppState& app) {
+    TickResult result;
+    for (int z = 0; z < kLayers; ++z)
+        for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i)
+            advanceCell(app, app.board.cells[i], z, result);
+
+    // The showing of each layer sounds like an unselection.
+    if (result.layerSound) playEventSound(app, SoundUnselection);
+    if (result.nextLayer != 0) showNextLayer(app, result.nextLayer);
+    if (result.removed) afterPairRemoved(app);
+    if (result.redraw) requestRepaint(app);
+}

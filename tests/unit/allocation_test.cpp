@@ -1,0 +1,50 @@
+// The move search and the tick run on every pair and every 25 ms: they must
+// not touch the heap. This file counts every allocation of the test program.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "engine/deal.h"
+#include "engine/moves.h"
+#include "engine/tick.h"
+#include "fake_host.h"
+#include "test_boards.h"
+
+namespace {
+std::atomic<long> allocations{0};
+}
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+TEST(Allocation, MoveSearchAndTickUseNoHeap) {
+    auto app = newTestState();
+    for (int i = 0; i < kTileCount; ++i) place(app->puzzle, 0, (i / 16) * 2, (i % 16) * 3);
+    dealTiles(*app, app->board, app->puzzle);
+    startAppearing(app->board);
+    cellAt(app->board, 0, 0, 0).effect = EffectVanishing;
+    cellAt(app->board, 0, 0, 0).opacity = 100;
+    fakeHost().calls.reserve(1000);  // the fake's own notes must not count
+
+    const long before = allocations;
+    Move move;
+    int found = 0;
+    for (int tick = 0; tick < 40; ++tick) {
+        animationTick(*app);
+        found += findMoves(*app, app->board, move);
+    }
+    EXPECT_EQ(allocations - before, 0);
+    EXPECT_GT(found, 0);
+    EXPECT_GT(fakeHost().count(HostCall::Repaint), 0) << "the tick did work";
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "fake_host.h"
+#include "resources/resource.h"
+#include "shell/menu_state.h"
+
+namespace {
+
+std::vector<std::pair<int, bool>> states(const AppState& app) {
+    MenuItemState items[kMenuStateItems];
+    computeMenuStates(app, items);
+    std::vector<std::pair<int, bool>> out;
+    for (const MenuItemState& item : items) out.emplace_back(item.id, item.enabled);
+    return out;
+}
+
+TEST(MenuState, EditorModeByLayer) {
+    auto app = newTestState();
+    app->editorMode = 1;
+    app->canSaveGame = 1;
+    app->gameActive = 1;
+    std::strcpy(app->lastGame, "classic.kvl");
+    struct Case { int layer; bool down, up; };
+    const Case cases[] = {{0, false, true}, {2, true, true}, {4, true, false}};
+    for (const Case& c : cases) {
+        app->editorLayer = c.layer;
+        const std::vector<std::pair<int, bool>> expected = {
+            {IDM_SAVE_PUZZLE, true}, {IDM_SAVE_GAME, false}, {IDM_HINT, false},
+            {IDM_RESTART_GAME, false}, {IDM_LAYER_DOWN, c.down}, {IDM_LAYER_UP, c.up}};
+        EXPECT_EQ(states(*app), expected) << "layer " << c.layer;
+    }
+}
+
+TEST(MenuState, GameModeByFlags) {
+    struct Case { int canSave, active; const char* lastGame; };
+    const Case cases[] = {{0, 0, ""}, {1, 0, "classic.kvl"}, {0, 1, "a"}, {1, 1, ""}};
+    for (const Case& c : cases) {
+        auto app = newTestState();
+        app->editorLayer = 2;
+        app->canSaveGame = c.canSave;
+        app->gameActive = c.active;
+        std::strcpy(app->lastGame, c.lastGame);
+        const std::vector<std::pair<int, bool>> expected = {
+            {IDM_SAVE_PUZZLE, false}, {IDM_LAYER_UP, false}, {IDM_LAYER_DOWN, false},
+            {IDM_SAVE_GAME, c.canSave != 0}, {IDM_HINT, c.active != 0},
+            {IDM_RESTART_GAME, c.lastGame[0] != '\0'}};
+        EXPECT_EQ(states(*app), expected) << c.canSave << c.active << c.lastGame;
+    }
+}
+
+}  // namespace
