@@ -326,7 +326,8 @@ def stop_face():
     return ('<polygon points="%s" fill="%s"/>' % (" ".join(pts), "#B71C1C")
             + '<polygon points="%s" fill="%s" stroke="#FFFFFF" stroke-width="2.5"/>'
             % (" ".join(inner), "#E53935")
-            + text(48, 69.5, "STOP", 19.5, "#FFFFFF"))
+            # Letter-spaced so that the middle of the face falls between T and O.
+            + text(48.75, 69.5, "STOP", 19, "#FFFFFF", extra=' letter-spacing="1.5"'))
 
 
 # ---------------------------------------------------------------- seasons
@@ -500,12 +501,17 @@ def body():
     d = DEPTH
     right = "%d,%d %d,%d %d,%d %d,%d" % (fx, y0, fx + d, y0 + d, fx + d, fy + d, fx, fy)
     bottom = "%d,%d %d,%d %d,%d %d,%d" % (x0, fy, fx, fy, fx + d, fy + d, x0 + d, fy + d)
-    return ('<polygon points="%s" fill="url(#sideRight)"/>' % right
+    # Everything is clipped to the two sides: the game copies these blocks for
+    # every tile, so not even an anti-aliased edge may stray outside them.
+    return ('<clipPath id="bodyClip"><polygon points="%s"/><polygon points="%s"/></clipPath>'
+            '<g clip-path="url(#bodyClip)">' % (right, bottom)
+            + '<polygon points="%s" fill="url(#sideRight)"/>' % right
             + '<polygon points="%s" fill="url(#sideBottom)"/>' % bottom
             # A darker line along the outer edges gives the block a crisp outline.
             + '<path d="M%d %d L%d %d L%d %d L%d %d" stroke="#707070" stroke-width="1.2" '
               'fill="none"/>' % (fx + 0.6, y0 + 0.6, fx + d - 0.6, y0 + d,
-                                 fx + d - 0.6, fy + d - 0.6, x0 + d, fy + d - 0.6))
+                                 fx + d - 0.6, fy + d - 0.6, x0 + d, fy + d - 0.6)
+            + '</g>')
 
 
 def sheet_svg():
