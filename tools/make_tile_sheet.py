@@ -166,7 +166,7 @@ def big_coin(cx, cy):
 
 
 CIRCLE_LAYOUTS = {
-    2: [(48, 46, 16, GREEN), (48, 92, 16, BLUE)],
+    2: [(48, 46, 17.5, GREEN), (48, 92, 17.5, BLUE)],
     3: [(27, 38, 13, BLUE), (48, 68, 13, RED), (69, 98, 13, GREEN)],
     4: [(31, 48, 15, BLUE), (65, 48, 15, GREEN), (31, 90, 15, GREEN), (65, 90, 15, BLUE)],
     5: [(28, 42, 13, BLUE), (68, 42, 13, GREEN), (48, 69, 13, RED),
@@ -195,10 +195,10 @@ def circles(n):
 
 def stick(cx, cy, length, angle=0.0, paint="stick"):
     """A bamboo stick centred on (cx, cy): a rounded stem with three nodes."""
-    w = 10.0
+    w = 11.0
     x0, y0 = cx - w / 2, cy - length / 2
     dark = {"stick": "#0E4F25", "stickRed": "#7A1418", "stickBlue": "#122F62"}[paint]
-    parts = ['<rect x="%s" y="%s" width="%s" height="%s" rx="4" fill="url(#%s)"/>'
+    parts = ['<rect x="%s" y="%s" width="%s" height="%s" rx="4.5" fill="url(#%s)"/>'
              % (f(x0), f(y0), f(w), f(length), paint)]
     for t in (0.08, 0.5, 0.92):
         y = y0 + length * t
@@ -422,8 +422,8 @@ def leaf(x, y, length, width, angle, fill):
 
 def bamboo_plant():
     leaves = [(38, 50, 24, -150), (38, 62, 22, 160), (58, 46, 24, -30), (58, 66, 22, 20),
-              (38, 86, 20, -160), (58, 84, 22, -15), (58, 34, 16, -70)]
-    parts = ['<path d="M38 112 V40 M58 112 V28" stroke="#2E8B46" stroke-width="5" '
+              (38, 86, 20, -160), (58, 84, 22, -15), (58, 36, 14, -40)]
+    parts = ['<path d="M38 112 V40 M58 112 V32" stroke="#2E8B46" stroke-width="5" '
              'stroke-linecap="round"/>',
              '<path d="M35.5 60 H40.5 M35.5 84 H40.5 M55.5 52 H60.5 M55.5 78 H60.5" '
              'stroke="#145C2A" stroke-width="2"/>']
