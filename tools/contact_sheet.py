@@ -7,9 +7,6 @@ game uses) at 100 % and at 50 %, and a small stack of overlapping tiles in
 three layers, over the default background. Writes a PNG.
 
 Usage: contact_sheet.py OUT.png [SHEET.bmp] [BACKGROUND.bmp]
-       contact_sheet.py --help-picture OUT.png
-The second form draws the picture of the help file: the 42 faces at 50 %,
-one row per group as in the sheet, on white.
 """
 import os
 import sys
@@ -85,28 +82,7 @@ def background(size, path):
     return Image.new("RGB", size, (255, 255, 255))
 
 
-def help_picture(sheet):
-    """The faces at 50 %, one sheet row per line; rows 3 and 4 without STOP and blank."""
-    scale = 50
-    W, H, D, E = sizes(scale)
-    rows = [[(c, r) for c in range(9)] for r in range(3)]
-    rows.append([(c, 3) for c in range(7)])
-    rows.append([(c, 4) for c in range(8)])
-    pitch_x, pitch_y = W + 4, H + D + 4
-    canvas = Image.new("RGB", (8 + 9 * pitch_x + D, 8 + len(rows) * pitch_y), (255, 255, 255))
-    s = scaled_sheet(sheet, scale)
-    for j, row in enumerate(rows):
-        for i, face in enumerate(row):
-            draw_tile(canvas, s, scale, 8 + i * pitch_x, 8 + j * pitch_y, face)
-    return canvas
-
-
 def main():
-    if sys.argv[1] == "--help-picture":
-        sheet = Image.fromarray(assetlib.read_bmp24(os.path.join(assetlib.RESOURCES,
-                                                                 "tiles.bmp")))
-        assetlib.write_png(sys.argv[2], np.array(help_picture(sheet)))
-        return
     out = sys.argv[1]
     sheet_path = sys.argv[2] if len(sys.argv) > 2 else os.path.join(assetlib.RESOURCES,
                                                                      "tiles.bmp")
