@@ -49,16 +49,20 @@ def marble():
 
 def wood():
     u, v = grid()
-    warp = assetlib.spectral_noise(SIZE, 6, seed=31)
-    # Long grain across the picture: fine rings in v bent a little by the
-    # warp, and fibres that run along u.
-    fibres = assetlib.spectral_noise(SIZE, 40, seed=37, falloff=0.8)
-    fibres = np.repeat(fibres[:, :1], SIZE, axis=1) * 0.6 + fibres * 0.4
-    rings = 0.5 + 0.5 * np.sin(2 * math.pi * (v * 9) + 5.0 * warp)
-    t = 0.55 * rings ** 3 + 0.45 * fibres
-    img = mix((98, 58, 32), (156, 102, 60), t)
-    fine = assetlib.fractal_noise(SIZE, 64, 1, seed=41)
-    return to_rgb(img + (fine[:, :, None] - 0.5) * 8)
+    warp = assetlib.spectral_noise(SIZE, 5, seed=31, falloff=2.0)
+    # Planks of long grain across the picture: dark growth lines that run
+    # along u (one whole slant across, so that the picture wraps), bent by
+    # the warp, over fibres that follow them.
+    fibres = assetlib.spectral_noise(SIZE, 48, seed=37, falloff=0.7)
+    fibres = np.repeat(fibres.mean(axis=1, keepdims=True), SIZE, axis=1) * 0.7 + fibres * 0.3
+    fibres = (fibres - fibres.min()) / (fibres.max() - fibres.min())
+    phase = v * 9 + u + 1.4 * warp
+    lines = np.exp(-((phase % 1.0 - 0.5) / 0.07) ** 2)
+    fine = np.exp(-(((phase * 3.0) % 1.0 - 0.5) / 0.1) ** 2)
+    t = 0.75 * fibres + 0.25 * warp - 0.55 * lines - 0.15 * fine
+    img = mix((92, 54, 28), (158, 104, 60), np.clip(t + 0.3, 0, 1))
+    grain = assetlib.fractal_noise(SIZE, 128, 1, seed=41)
+    return to_rgb(img + (grain[:, :, None] - 0.5) * 6)
 
 
 def felt():

@@ -166,7 +166,7 @@ def big_coin(cx, cy):
 
 
 CIRCLE_LAYOUTS = {
-    2: [(48, 46, 16, GREEN), (48, 92, 16, BLUE)],
+    2: [(48, 46, 17.5, GREEN), (48, 92, 17.5, BLUE)],
     3: [(27, 38, 13, BLUE), (48, 68, 13, RED), (69, 98, 13, GREEN)],
     4: [(31, 48, 15, BLUE), (65, 48, 15, GREEN), (31, 90, 15, GREEN), (65, 90, 15, BLUE)],
     5: [(28, 42, 13, BLUE), (68, 42, 13, GREEN), (48, 69, 13, RED),
@@ -195,10 +195,10 @@ def circles(n):
 
 def stick(cx, cy, length, angle=0.0, paint="stick"):
     """A bamboo stick centred on (cx, cy): a rounded stem with three nodes."""
-    w = 10.0
+    w = 11.0
     x0, y0 = cx - w / 2, cy - length / 2
     dark = {"stick": "#0E4F25", "stickRed": "#7A1418", "stickBlue": "#122F62"}[paint]
-    parts = ['<rect x="%s" y="%s" width="%s" height="%s" rx="4" fill="url(#%s)"/>'
+    parts = ['<rect x="%s" y="%s" width="%s" height="%s" rx="4.5" fill="url(#%s)"/>'
              % (f(x0), f(y0), f(w), f(length), paint)]
     for t in (0.08, 0.5, 0.92):
         y = y0 + length * t
@@ -326,7 +326,8 @@ def stop_face():
     return ('<polygon points="%s" fill="%s"/>' % (" ".join(pts), "#B71C1C")
             + '<polygon points="%s" fill="%s" stroke="#FFFFFF" stroke-width="2.5"/>'
             % (" ".join(inner), "#E53935")
-            + text(48, 69.5, "STOP", 19.5, "#FFFFFF"))
+            # Letter-spaced so that the middle of the face falls between T and O.
+            + text(48.75, 69.5, "STOP", 19, "#FFFFFF", extra=' letter-spacing="1.5"'))
 
 
 # ---------------------------------------------------------------- seasons
@@ -421,8 +422,8 @@ def leaf(x, y, length, width, angle, fill):
 
 def bamboo_plant():
     leaves = [(38, 50, 24, -150), (38, 62, 22, 160), (58, 46, 24, -30), (58, 66, 22, 20),
-              (38, 86, 20, -160), (58, 84, 22, -15), (58, 34, 16, -70)]
-    parts = ['<path d="M38 112 V40 M58 112 V28" stroke="#2E8B46" stroke-width="5" '
+              (38, 86, 20, -160), (58, 84, 22, -15), (58, 36, 14, -40)]
+    parts = ['<path d="M38 112 V40 M58 112 V32" stroke="#2E8B46" stroke-width="5" '
              'stroke-linecap="round"/>',
              '<path d="M35.5 60 H40.5 M35.5 84 H40.5 M55.5 52 H60.5 M55.5 78 H60.5" '
              'stroke="#145C2A" stroke-width="2"/>']
@@ -500,12 +501,17 @@ def body():
     d = DEPTH
     right = "%d,%d %d,%d %d,%d %d,%d" % (fx, y0, fx + d, y0 + d, fx + d, fy + d, fx, fy)
     bottom = "%d,%d %d,%d %d,%d %d,%d" % (x0, fy, fx, fy, fx + d, fy + d, x0 + d, fy + d)
-    return ('<polygon points="%s" fill="url(#sideRight)"/>' % right
+    # Everything is clipped to the two sides: the game copies these blocks for
+    # every tile, so not even an anti-aliased edge may stray outside them.
+    return ('<clipPath id="bodyClip"><polygon points="%s"/><polygon points="%s"/></clipPath>'
+            '<g clip-path="url(#bodyClip)">' % (right, bottom)
+            + '<polygon points="%s" fill="url(#sideRight)"/>' % right
             + '<polygon points="%s" fill="url(#sideBottom)"/>' % bottom
             # A darker line along the outer edges gives the block a crisp outline.
             + '<path d="M%d %d L%d %d L%d %d L%d %d" stroke="#707070" stroke-width="1.2" '
               'fill="none"/>' % (fx + 0.6, y0 + 0.6, fx + d - 0.6, y0 + d,
-                                 fx + d - 0.6, fy + d - 0.6, x0 + d, fy + d - 0.6))
+                                 fx + d - 0.6, fy + d - 0.6, x0 + d, fy + d - 0.6)
+            + '</g>')
 
 
 def sheet_svg():

@@ -1,0 +1,1 @@
+IDH_TUTORIAL=tutorial.htm

@@ -1,0 +1,1 @@
+#define IDH_TUTORIAL 1
