@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int32_t kDefaultScaleIndex = 1;  // 62.5 %
+int32_t scaleIndex(double scale) { return static_cast<int32_t>((scale - 50) / 12.5); }
 
 void appendKey(std::string& text, const std::string& key, const std::string& value) {
     text += key + " = " + value + "\r\n";
@@ -34,17 +34,18 @@ void readSettings(AppState& app, const char* path, Rect& window) {
     Profile profile;
     loadProfile(profile, path);
 
+    ViewSettings defaults;
+    setViewDefaults(defaults);
     ViewSettings& view = app.view;
-    view.autoScale = profileInt(profile, "VIEW", "AUTO_SCALE", 1);
-    profileString(profile, "VIEW", "BACK_IMAGE", "marble.bmp", view.backImage);
-    view.backType = profileInt(profile, "VIEW", "BACK_TYPE", 1);
+    view.autoScale = profileInt(profile, "VIEW", "AUTO_SCALE", defaults.autoScale);
+    profileString(profile, "VIEW", "BACK_IMAGE", defaults.backImage, view.backImage);
+    view.backType = profileInt(profile, "VIEW", "BACK_TYPE", defaults.backType);
     view.colorBack = static_cast<uint32_t>(
-        profileInt(profile, "VIEW", "COLOR_BACK", static_cast<int32_t>(kDefaultColorBack)));
+        profileInt(profile, "VIEW", "COLOR_BACK", static_cast<int32_t>(defaults.colorBack)));
     view.colorInk = static_cast<uint32_t>(
-        profileInt(profile, "VIEW", "COLOR_INK", static_cast<int32_t>(kDefaultColorInk)));
-    int32_t index = profileInt(profile, "VIEW", "SCALE", kDefaultScaleIndex);
-    if (index < 0 || index > 4) index = kDefaultScaleIndex;
-    view.scale = 50 + 12.5 * index;
+        profileInt(profile, "VIEW", "COLOR_INK", static_cast<int32_t>(defaults.colorInk)));
+    const int32_t index = profileInt(profile, "VIEW", "SCALE", scaleIndex(defaults.scale));
+    view.scale = index >= 0 && index <= 4 ? 50 + 12.5 * index : defaults.scale;
 
     profileString(profile, "LAST", "GAME", "classic.kvl", app.lastGame);
 
@@ -72,7 +73,7 @@ std::string composeSettings(const AppState& app, const Rect& window) {
     appendKey(text, "BACK_TYPE", view.backType);
     appendKey(text, "COLOR_BACK", static_cast<int32_t>(view.colorBack));
     appendKey(text, "COLOR_INK", static_cast<int32_t>(view.colorInk));
-    appendKey(text, "SCALE", static_cast<int32_t>((view.scale - 50) / 12.5));
+    appendKey(text, "SCALE", scaleIndex(view.scale));
 
     text += "\r\n[LAST]\r\n";
     appendKey(text, "GAME", app.lastGame);

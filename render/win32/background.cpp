@@ -21,5 +21,5 @@ void rebuildBackground(AppState& app) {
 }
 
 void retint(AppState& app) {
-    fillSurface(app.platform->tintDC, 96, 120, app.view.colorInk);
+    fillSurface(app.platform->tintDC, kTintWidth, kTintHeight, app.view.colorInk);
 }

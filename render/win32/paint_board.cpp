@@ -19,18 +19,17 @@ void line(HDC dc, int x0, int y0, int x1, int y1, int x2, int y2) {
 
 // The editor's grid on the current layer, the layer above as grey ghosts,
 // and the counter of placed positions.
-void drawEditorOverlay(const AppState& app, HDC dc, int x, int y) {
+void drawEditorOverlay(const AppState& app, HDC dc) {
     const TileMetrics m = tileMetrics(app.view.scale);
     const int layer = app.editorLayer;
-    const int shift = layer * m.depth;
 
     const LOGBRUSH ink{BS_SOLID, app.view.colorInk, 0};
     HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_DOT, 1, &ink, 0, nullptr);
     HGDIOBJ previousPen = SelectObject(dc, pen);
     for (int row = 0; row < kRows; ++row)
         for (int column = 0; column < kCols; ++column) {
-            const int X = x + column * m.width / 2 - shift;
-            const int Y = y + row * m.height / 2 - shift;
+            const PixelPoint corner = cellOrigin(app, layer, row, column);
+            const int X = corner.x, Y = corner.y;
             line(dc, X + m.width / 2, Y, X, Y, X, Y + m.height / 2);
             if (row == kRows - 1 || column == kCols - 1)
                 line(dc, X + m.width / 2, Y, X + m.width / 2, Y + m.height / 2, X,
@@ -41,10 +40,12 @@ void drawEditorOverlay(const AppState& app, HDC dc, int x, int y) {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, kGhostAlpha, 0};
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kCols; ++column)
-                if (cellAt(app.board, layer + 1, row, column).number != 0)
-                    AlphaBlend(dc, x + column * m.width / 2 - shift, y + row * m.height / 2 - shift,
-                               m.width, m.height, app.platform->shadeDC.dc, 0, 0, m.width, m.height,
-                               blend);
+                if (cellAt(app.board, layer + 1, row, column).number != 0) {
+                    // The shade lies as if the tile above were on this layer.
+                    const PixelPoint corner = cellOrigin(app, layer, row, column);
+                    AlphaBlend(dc, corner.x, corner.y, m.width, m.height,
+                               app.platform->shadeDC.dc, 0, 0, m.width, m.height, blend);
+                }
     }
     SelectObject(dc, previousPen);
     DeleteObject(pen);
@@ -71,11 +72,9 @@ void paintBoard(AppState& app, HDC window) {
     HDC buffer = p.backBufferDC.dc;
     FillRect(buffer, &client, p.backgroundBrush);
 
-    const PixelPoint margins = boardMargins(app, app.view.scale);
-    const int x = app.boardOriginX + margins.x;
-    const int y = app.boardOriginY + margins.y;
-    drawBoard(app, buffer, view, p.scaledSheetDC.dc, x, y, app.view.scale);
-    if (app.editorMode == 1) drawEditorOverlay(app, buffer, x, y);
+    const PixelPoint origin = cellOrigin(app, 0, 0, 0);
+    drawBoard(app, buffer, view, p.scaledSheetDC.dc, origin.x, origin.y, app.view.scale);
+    if (app.editorMode == 1) drawEditorOverlay(app, buffer);
 
     BitBlt(window, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
 }

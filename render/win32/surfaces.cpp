@@ -9,7 +9,6 @@ namespace {
 
 constexpr COLORREF kShadeColor = 0x969696;
 constexpr int kShadeWidth = 144, kShadeHeight = 168;
-constexpr int kTintWidth = 96, kTintHeight = 120;
 
 void selectBitmap(Surface& surface, HBITMAP bitmap) {
     surface.bitmap = bitmap;

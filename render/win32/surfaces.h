@@ -7,6 +7,9 @@
 struct AppState;
 struct Surface;
 
+// The ink surface covers the largest face drawn, at 100 %.
+constexpr int kTintWidth = 96, kTintHeight = 120;
+
 // Tile sheet, scaled sheet, preview sheet, shade and tint, in that order;
 // fills each and scales the sheet to the current scale.
 void createSurfaces(AppState& app);
