@@ -49,3 +49,29 @@
 #define IDC_ABOUT_VERSION 1010
 #define IDC_ABOUT_CREDITS 1018
 #define IDC_ABOUT_COPYRIGHT 1019
+
+// Controls of the file dialogs (Save puzzle, New game, Save game, Load game)
+#define IDC_FILE_NAME 1000
+#define IDC_FILE_LIST 1001
+#define IDC_PREVIEW 1002
+#define IDC_DELETE 3
+
+// Controls of the view dialog
+#define IDC_BACK_SWATCH 3
+#define IDC_SET_DEFAULT 4
+#define IDC_APPLY 5
+#define IDC_INK_SWATCH 7
+#define IDC_PATTERN_LIST 1001
+#define IDC_SAMPLE 1002
+#define IDC_SOLID_COLOR 1005
+#define IDC_PATTERN_IMAGE 1006
+#define IDC_SCALE_LIST 1008
+#define IDC_AUTO_SCALE 1022
+
+// Controls of the sound dialog
+#define IDC_SOUND_DEFAULT 3
+#define IDC_PLAY 4
+#define IDC_SELECT 5
+#define IDC_SET_ALL 6
+#define IDC_RESET_ALL 7
+#define IDC_SOUND_LIST 1001
