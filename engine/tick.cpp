@@ -92,6 +92,12 @@ void afterPairRemoved(AppState& app) {
 
 }  // namespace
 
+bool effectsRunning(const Board& board) {
+    for (const Cell& cell : board.cells)
+        if (cell.effect != EffectNone) return true;
+    return false;
+}
+
 void animationTick(AppState& app) {
     TickResult result;
     for (int z = 0; z < kLayers; ++z)

@@ -3,6 +3,11 @@
 #pragma once
 
 struct AppState;
+struct Board;
 
 // The handler of timer 1. Allocates nothing.
 void animationTick(AppState& app);
+
+// Whether any cell still has an effect to advance: only then does the clock
+// need to tick.
+bool effectsRunning(const Board& board);

@@ -7,12 +7,11 @@
 #include "render/win32/background.h"
 #include "render/win32/surfaces.h"
 #include "shell/app_state.h"
+#include "shell/win32/animation_timer.h"
 #include "shell/win32/platform_state.h"
 #include "shell/win32/window_placement.h"
 
 namespace {
-
-constexpr UINT kTickMilliseconds = 25;
 
 // SwapMouseButton reports the old setting only by changing it: put it back.
 int detectSwappedButtons() {
@@ -26,7 +25,6 @@ int detectSwappedButtons() {
 void onCreate(AppState& app, HWND window) {
     app.platform->mainWindow = window;
     loadSettingsAndPlaceWindow(app);
-    SetTimer(window, kAnimationTimer, kTickMilliseconds, nullptr);
     app.buttonsSwapped = detectSwappedButtons();
     seedRandom(app, GetTickCount());
     createSurfaces(app);
@@ -34,6 +32,7 @@ void onCreate(AppState& app, HWND window) {
     rebuildBackground(app);
     storeTileTables(app);
     newGame(app);
+    syncAnimationTimer(app);
     refreshMenu(app);
 }
 

@@ -5,11 +5,8 @@
 
 struct AppState;
 
-// Every tick of it advances the animations.
-constexpr UINT_PTR kAnimationTimer = 1;
-
-// Settings and placement, the timer, the mouse buttons, the random seed,
-// the surfaces, the background, the tile tables, the first deal, the menu.
+// Settings and placement, the mouse buttons, the random seed, the surfaces,
+// the background, the tile tables, the first deal and its clock, the menu.
 void onCreate(AppState& app, HWND window);
 
 // Writes the settings while the window still exists, then releases the

@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "shell/app_state.h"
 #include "shell/geometry.h"
+#include "shell/win32/animation_timer.h"
 #include "shell/win32/commands.h"
 #include "shell/win32/lifecycle.h"
 #include "shell/win32/platform_state.h"
@@ -36,11 +37,14 @@ void setTrackLimits(const AppState& app, MINMAXINFO& limits) {
 }
 
 void onTimer(AppState& app, WPARAM timer) {
-    if (timer == kAnimationTimer) animationTick(app);
+    if (timer != kAnimationTimer) return;
+    animationTick(app);
+    syncAnimationTimer(app);
 }
 
 void onButtonDown(AppState& app, UINT message, LPARAM lParam) {
     onBoardClick(app, static_cast<int>(message), LOWORD(lParam), HIWORD(lParam));
+    syncAnimationTimer(app);  // a match or a flash has begun
 }
 
 }  // namespace
@@ -97,8 +101,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         recreateBackBuffer(*app);
         return 0;
     case WM_COMMAND:
-        if (runCommand(*app, LOWORD(wParam))) return 0;
-        break;
+        if (!runCommand(*app, LOWORD(wParam))) break;
+        if (LOWORD(wParam) != IDM_EXIT) syncAnimationTimer(*app);  // a deal, a hint
+        return 0;
     case WM_TIMER:
         onTimer(*app, wParam);
         return 0;

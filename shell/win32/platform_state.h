@@ -27,6 +27,8 @@ struct PlatformState {
 
     HBRUSH backgroundBrush;
 
+    bool animationTimerOn;  // timer 1 runs only while an effect does
+
     Board paintCopy;  // the paint's private copy of the board
 };
 
