@@ -32,7 +32,8 @@ bool planTile(const AppState& app, const Board& board, int layer, int row, int c
     const int Y = y + row * H / 2 - layer * D;
     const SheetCell body = app.faceTable[TypeBlank];
 
-    const int drop = raisedRightNeighbour(board, layer, row, column) ? H / 2 - E : 0;
+    plan.shortRight = raisedRightNeighbour(board, layer, row, column);
+    const int drop = plan.shortRight ? H / 2 - E : 0;
     const PlanPoint right[6] = {{X + W, Y + E / 2 + drop},     {X + W + D, Y + E / 2 + D + drop},
                                 {X + W + D, Y + H + D},        {X + W, Y + H},
                                 {X + W - E, Y + H},            {X + W - E, Y + E / 2 + drop}};

@@ -38,6 +38,7 @@ constexpr int kGhostAlpha = 127;  // the editor's grey layer above
 
 struct TilePlan {
     PlanPoint rightClip[6];  // the slanted right side and the face's right rim
+    bool shortRight;         // the right side starts below a raised right neighbour
     BlockCopy rightSide;
     PlanPoint bottomClip[6];  // the slanted bottom side and the face's bottom rim
     BlockCopy bottomSide;

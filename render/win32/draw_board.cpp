@@ -1,6 +1,7 @@
 #include "render/win32/draw_board.h"
 
 #include "render/tile_plan.h"
+#include "render/win32/clip_shapes.h"
 #include "shell/app_state.h"
 #include "shell/win32/platform_state.h"
 
@@ -17,47 +18,31 @@ void copyBlock(HDC target, HDC source, const BlockCopy& block, int alpha) {
                block.sourceY, block.width, block.height, blend);
 }
 
-HRGN polygonRegion(const PlanPoint (&points)[6]) {
-    POINT corners[6];
-    for (int i = 0; i < 6; ++i) corners[i] = POINT{points[i].x, points[i].y};
-    return CreatePolygonRgn(corners, 6, WINDING);
-}
-
-// The region is selected for the copies that `draw` makes, then deleted.
-template <typename Draw>
-void withClip(HDC target, HRGN region, Draw draw) {
-    SelectClipRgn(target, region);
-    draw();
-    SelectClipRgn(target, nullptr);
-    DeleteObject(region);
-}
-
-void drawTile(const AppState& app, HDC target, HDC sheet, const TilePlan& plan) {
-    withClip(target, polygonRegion(plan.rightClip),
-             [&] { copyBlock(target, sheet, plan.rightSide, plan.alpha); });
-    withClip(target, polygonRegion(plan.bottomClip),
-             [&] { copyBlock(target, sheet, plan.bottomSide, plan.alpha); });
-    const RoundClip& round = plan.faceClip;
-    withClip(target,
-             CreateRoundRectRgn(round.left, round.top, round.right, round.bottom, round.corner,
-                                round.corner),
-             [&] {
-                 copyBlock(target, sheet, plan.face, plan.alpha);
-                 if (!plan.tinted) return;
-                 const BlockCopy tint{plan.face.destX, plan.face.destY, plan.face.width,
-                                      plan.face.height, 0, 0};
-                 copyBlock(target, app.platform->tintDC.dc, tint, kTintAlpha);
-             });
+void drawTile(const AppState& app, HDC target, HDC sheet, const TilePlan& plan,
+              ClipShapes& shapes) {
+    const int x = plan.face.destX, y = plan.face.destY;
+    selectPolygonClip(target, plan.shortRight ? shapes.shortRight : shapes.right, plan.rightClip,
+                      x, y);
+    copyBlock(target, sheet, plan.rightSide, plan.alpha);
+    selectPolygonClip(target, shapes.bottom, plan.bottomClip, x, y);
+    copyBlock(target, sheet, plan.bottomSide, plan.alpha);
+    selectRoundClip(target, shapes.face, plan.faceClip, x, y);
+    copyBlock(target, sheet, plan.face, plan.alpha);
+    if (!plan.tinted) return;
+    const BlockCopy tint{x, y, plan.face.width, plan.face.height, 0, 0};
+    copyBlock(target, app.platform->tintDC.dc, tint, kTintAlpha);
 }
 
 }  // namespace
 
 void drawBoard(const AppState& app, HDC target, const Board& board, HDC sheet, int x, int y,
                double scale) {
+    ClipShapes& shapes = clipShapesFor(app.platform->clipCache, scale);
     TilePlan plan;
     for (int layer = 0; layer < kLayers; ++layer)
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kCols; ++column)
                 if (planTile(app, board, layer, row, column, x, y, scale, plan))
-                    drawTile(app, target, sheet, plan);
+                    drawTile(app, target, sheet, plan, shapes);
+    SelectClipRgn(target, nullptr);
 }

@@ -87,6 +87,7 @@ void releaseSurfaces(AppState& app) {
     Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.previewSheetDC, &p.tintDC, &p.shadeDC,
                             &p.backBufferDC};
     for (Surface* surface : all) release(*surface);
+    releaseClipShapes(p.clipCache);
     if (p.backgroundBrush != nullptr) DeleteObject(p.backgroundBrush);
     p.backgroundBrush = nullptr;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "engine/board.h"
+#include "render/win32/clip_shapes.h"
 
 // A memory drawing surface with one bitmap of its own selected into it;
 // `displaced` is the object that bitmap pushed out, put back before release.
@@ -29,7 +30,8 @@ struct PlatformState {
 
     bool animationTimerOn;  // timer 1 runs only while an effect does
 
-    Board paintCopy;  // the paint's private copy of the board
+    ClipCache clipCache;  // the tiles' clip shapes, kept from paint to paint
+    Board paintCopy;      // the paint's private copy of the board
 };
 
 // The state record of the window, stored when the window is created.

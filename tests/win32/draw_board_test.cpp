@@ -30,6 +30,7 @@ struct DrawBoardTest : ::testing::Test {
         releaseDib(target);
         DibSurface tint{test.platform->tintDC};
         releaseDib(tint);
+        releaseClipShapes(test.platform->clipCache);
     }
 
     void place(int layer, int row, int column, int type, int number) {
