@@ -6,8 +6,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "engine/host.h"
+#include "files/profile.h"
+#include "files/whole_file.h"
 #include "shell/app_state.h"
 #include "shell/geometry.h"
 #include "shell/win32/main_window.h"
@@ -57,9 +60,30 @@ double paintsMs(HWND window, int paints) {
     return elapsedMs(start, now()) / paints;
 }
 
+// The window writes its settings when it closes; the benchmark puts back
+// the player's file (or its absence) afterwards.
+struct SavedFile {
+    bool existed;
+    std::string text;
+};
+
+SavedFile keepFile(const char* path) {
+    SavedFile saved{};
+    saved.existed = readWholeFile(path, kProfileSizeLimit, saved.text);
+    return saved;
+}
+
+void restoreFile(const char* path, const SavedFile& saved) {
+    if (saved.existed)
+        writeWholeFile(path, saved.text);
+    else
+        DeleteFileA(path);
+}
+
 }  // namespace
 
 int main() {
+    const SavedFile settings = keepFile("Kelvarin.ini");
     static AppState app;
     static PlatformState platform;
     app.platform = &platform;
@@ -93,5 +117,6 @@ int main() {
         std::printf("one whole paint at %.0f %% (mean of 200): %.2f ms\n", scale, paintsMs(window, 200));
     }
     DestroyWindow(window);
+    restoreFile("Kelvarin.ini", settings);
     return 0;
 }
