@@ -15,22 +15,45 @@ void selectBitmap(Surface& surface, HBITMAP bitmap) {
     surface.displaced = SelectObject(surface.dc, bitmap);
 }
 
+// Puts the first bitmap back and deletes the surface's own; the memory
+// surface itself stays.
+void dropBitmap(Surface& surface) {
+    if (surface.bitmap == nullptr) return;
+    SelectObject(surface.dc, surface.displaced);
+    DeleteObject(surface.bitmap);
+    surface.bitmap = nullptr;
+}
+
+// A bitmap of the display's kind, `width` x `height`, as the surface's own.
+void newBitmap(const PlatformState& p, Surface& surface, int width, int height) {
+    dropBitmap(surface);
+    HDC window = GetDC(p.mainWindow);
+    selectBitmap(surface, CreateCompatibleBitmap(window, width, height));
+    ReleaseDC(p.mainWindow, window);
+}
+
 void release(Surface& surface) {
     if (surface.dc == nullptr) return;
-    if (surface.bitmap != nullptr) {
-        SelectObject(surface.dc, surface.displaced);
-        DeleteObject(surface.bitmap);
-    }
+    dropBitmap(surface);
     DeleteDC(surface.dc);
     surface = Surface{};
 }
-
-int larger(int a, int b) { return a > b ? a : b; }
 
 SIZE bitmapSize(HBITMAP bitmap) {
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);
     return SIZE{info.bmWidth, info.bmHeight};
+}
+
+// The whole sheet, stretched from its own size to `percent` of it.
+void stretchSheet(const PlatformState& p, Surface& target, double percent) {
+    const SIZE sheet = bitmapSize(p.sheetDC.bitmap);
+    const int width = static_cast<int>(sheet.cx * percent / 100);
+    const int height = static_cast<int>(sheet.cy * percent / 100);
+    newBitmap(p, target, width, height);
+    SetStretchBltMode(target.dc, HALFTONE);
+    SetBrushOrgEx(target.dc, 0, 0, nullptr);
+    StretchBlt(target.dc, 0, 0, width, height, p.sheetDC.dc, 0, 0, sheet.cx, sheet.cy, SRCCOPY);
 }
 
 }  // namespace
@@ -49,37 +72,32 @@ void createSurfaces(AppState& app) {
     for (Surface* surface : all) surface->dc = CreateCompatibleDC(nullptr);
 
     selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(IDB_TILE_SHEET)));
-    const SIZE sheet = bitmapSize(p.sheetDC.bitmap);
-    // A display smaller than the sheet still gets sheets large enough for
-    // every face; otherwise the faces beyond the screen would be missing.
-    const int width = larger(GetDeviceCaps(p.sheetDC.dc, HORZRES), sheet.cx);
-    const int height = larger(GetDeviceCaps(p.sheetDC.dc, VERTRES), sheet.cy);
-
-    HDC window = GetDC(p.mainWindow);
-    selectBitmap(p.scaledSheetDC, CreateCompatibleBitmap(window, width, height));
-    selectBitmap(p.previewSheetDC, CreateCompatibleBitmap(window, width / 4, height / 4));
-    selectBitmap(p.tintDC, CreateCompatibleBitmap(window, kTintWidth, kTintHeight));
-    selectBitmap(p.shadeDC, CreateCompatibleBitmap(window, kShadeWidth, kShadeHeight));
-    ReleaseDC(p.mainWindow, window);
-
-    SetStretchBltMode(p.previewSheetDC.dc, HALFTONE);
-    StretchBlt(p.previewSheetDC.dc, 0, 0, sheet.cx / 4, sheet.cy / 4, p.sheetDC.dc, 0, 0, sheet.cx,
-               sheet.cy, SRCCOPY);
+    newBitmap(p, p.tintDC, kTintWidth, kTintHeight);
+    newBitmap(p, p.shadeDC, kShadeWidth, kShadeHeight);
     fillSurface(p.shadeDC, kShadeWidth, kShadeHeight, kShadeColor);
-    rescaleSheet(app);
     fillSurface(p.tintDC, kTintWidth, kTintHeight, app.view.colorInk);
+}
+
+void fitBackBuffer(AppState& app, int width, int height) {
+    PlatformState& p = *app.platform;
+    if (p.backBufferDC.dc == nullptr || width <= 0 || height <= 0) return;
+    const SIZE now = p.backBufferDC.bitmap != nullptr ? bitmapSize(p.backBufferDC.bitmap) : SIZE{0, 0};
+    if (width <= now.cx && height <= now.cy) return;
+    newBitmap(p, p.backBufferDC, width > now.cx ? width : now.cx, height > now.cy ? height : now.cy);
 }
 
 void recreateBackBuffer(AppState& app) {
     PlatformState& p = *app.platform;
-    if (p.backBufferDC.bitmap != nullptr) {
-        SelectObject(p.backBufferDC.dc, p.backBufferDC.displaced);
-        DeleteObject(p.backBufferDC.bitmap);
-    }
-    HDC window = GetDC(p.mainWindow);
-    selectBitmap(p.backBufferDC, CreateCompatibleBitmap(window, GetSystemMetrics(SM_CXSCREEN),
-                                                        GetSystemMetrics(SM_CYSCREEN)));
-    ReleaseDC(p.mainWindow, window);
+    dropBitmap(p.backBufferDC);
+    RECT client{};
+    GetClientRect(p.mainWindow, &client);
+    fitBackBuffer(app, client.right, client.bottom);
+}
+
+HDC previewSheet(AppState& app) {
+    PlatformState& p = *app.platform;
+    if (p.previewSheetDC.bitmap == nullptr) stretchSheet(p, p.previewSheetDC, 25);
+    return p.previewSheetDC.dc;
 }
 
 void releaseSurfaces(AppState& app) {
@@ -87,20 +105,19 @@ void releaseSurfaces(AppState& app) {
     Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.previewSheetDC, &p.tintDC, &p.shadeDC,
                             &p.backBufferDC};
     for (Surface* surface : all) release(*surface);
+    p.sheetScale = 0;
     releaseClipShapes(p.clipCache);
     if (p.backgroundBrush != nullptr) DeleteObject(p.backgroundBrush);
     p.backgroundBrush = nullptr;
 }
 
-// The sheet is stretched from its own size, so the scale is exact and the
-// whole sheet is kept whatever the size of the display.
+// The sheet is stretched from its own size to exactly the size the scale
+// needs, so every face is there whatever the size of the display. Asking
+// again at the same scale costs nothing.
 void rescaleSheet(AppState& app) {
     PlatformState* p = app.platform;
-    if (p == nullptr || p->sheetDC.bitmap == nullptr || p->scaledSheetDC.bitmap == nullptr) return;
-    const SIZE sheet = bitmapSize(p->sheetDC.bitmap);
-    SetStretchBltMode(p->scaledSheetDC.dc, HALFTONE);
-    SetBrushOrgEx(p->scaledSheetDC.dc, 0, 0, nullptr);
-    StretchBlt(p->scaledSheetDC.dc, 0, 0, static_cast<int>(sheet.cx * app.view.scale / 100),
-               static_cast<int>(sheet.cy * app.view.scale / 100), p->sheetDC.dc, 0, 0, sheet.cx,
-               sheet.cy, SRCCOPY);
+    if (p == nullptr || p->sheetDC.bitmap == nullptr || p->scaledSheetDC.dc == nullptr) return;
+    if (p->sheetScale == app.view.scale) return;
+    stretchSheet(*p, p->scaledSheetDC, app.view.scale);
+    p->sheetScale = app.view.scale;
 }

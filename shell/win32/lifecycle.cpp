@@ -32,6 +32,7 @@ void onCreate(AppState& app, HWND window) {
     rebuildBackground(app);
     storeTileTables(app);
     newGame(app);
+    rescaleSheet(app);  // once, at the scale the first layout chose
     syncAnimationTimer(app);
     refreshMenu(app);
 }

@@ -15,7 +15,10 @@
 
 namespace {
 
-void onSize(AppState& app) { layoutBoard(app); }
+void onSize(AppState& app, LPARAM lParam) {
+    fitBackBuffer(app, LOWORD(lParam), HIWORD(lParam));
+    layoutBoard(app);
+}
 
 void onPaint(AppState& app, HWND window) {
     PAINTSTRUCT paint;
@@ -89,7 +92,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         onDestroy(*app);
         return 0;
     case WM_SIZE:
-        onSize(*app);
+        onSize(*app, lParam);
         return 0;
     case WM_PAINT:
         onPaint(*app, window);

@@ -21,6 +21,7 @@ struct PlatformState {
 
     Surface sheetDC;         // the tile sheet at 100 %
     Surface scaledSheetDC;   // the sheet at the current scale; tiles are copied from here
+    double sheetScale;       // the scale scaledSheetDC holds; 0 = not made yet
     Surface previewSheetDC;  // the sheet at a quarter, for the dialog previews
     Surface shadeDC;         // grey, laid over the layer above in the editor
     Surface tintDC;          // the ink, laid over the selected tile
