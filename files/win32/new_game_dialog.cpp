@@ -4,7 +4,6 @@
 
 #include "engine/host.h"
 #include "engine/new_game.h"
-#include "files/file_path.h"
 #include "render/win32/preview.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
