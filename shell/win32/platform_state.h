@@ -27,7 +27,9 @@ struct PlatformState {
 
     HBRUSH backgroundBrush;
 
-    Board paintCopy;  // the paint's private copy of the board
+    Board paintCopy;      // the paint's private copy of the board
+    Layout previewLayout;  // the dialogs' previews read their file into these
+    Board previewTiles;
 };
 
 // The state record of the window, stored when the window is created.
