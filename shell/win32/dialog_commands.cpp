@@ -6,5 +6,3 @@ void openNewGameDialog(AppState&) {}    // the New game dialog joins later
 void openLoadGameDialog(AppState&) {}   // the Load game dialog joins later
 void openSaveGameDialog(AppState&) {}   // the Save game dialog joins later
 void openSavePuzzleDialog(AppState&) {} // the Save puzzle dialog joins later
-void openViewDialog(AppState&) {}       // the view settings dialog joins later
-void openSoundDialog(AppState&) {}      // the sound settings dialog joins later
