@@ -10,8 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "dib_surface.h"
-#include "shell/win32/main_window.h"
+#include "scratch_game.h"
 
 namespace {
 
@@ -30,44 +29,17 @@ std::string withoutWindowSection(const std::string& text) {
     return at == std::string::npos ? text : text.substr(0, at + 2);
 }
 
-struct SettingsFileTest : ::testing::Test {
-    char previous[MAX_PATH] = {};
-    std::string folder;
-
-    void SetUp() override {
-        GetCurrentDirectoryA(MAX_PATH, previous);
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "kelvarin-settings-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(folder.c_str(), nullptr);
-        CreateDirectoryA((folder + "\\Puzzle").c_str(), nullptr);
-        ASSERT_TRUE(CopyFileA(KELVARIN_SOURCE_DIR "/resources/Puzzle/classic.kvl",
-                              (folder + "\\Puzzle\\classic.kvl").c_str(), FALSE));
-        SetCurrentDirectoryA(folder.c_str());
-    }
-    void TearDown() override {
-        SetCurrentDirectoryA(previous);
-        DeleteFileA((folder + "\\Puzzle\\classic.kvl").c_str());
-        RemoveDirectoryA((folder + "\\Puzzle").c_str());
-        DeleteFileA((folder + "\\Kelvarin.ini").c_str());
-        RemoveDirectoryA(folder.c_str());
-    }
-
+struct SettingsFileTest : ScratchFolder {
     // Opens and closes the main window once; returns the scale it ended at.
     double runWindow() {
         TestApp test = newTestApp();
-        AppState& app = *test.app;
-        std::strcpy(app.programName, "Kelvarin");
-        test.platform->instance = GetModuleHandleA(nullptr);
-        static const bool registered = registerMainWindowClass(app, "KELVARIN_TEST");
-        EXPECT_TRUE(registered);
-        HWND window = createMainWindow(app, "KELVARIN_TEST");
+        HWND window = openMainWindow(*test.app);
         EXPECT_NE(window, nullptr);
         if (window != nullptr) DestroyWindow(window);
         MSG quit;
         while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {
         }
-        return app.view.scale;
+        return test.app->view.scale;
     }
 };
 
