@@ -92,7 +92,8 @@ void selectRowFile(HWND dialog, int row) {
     choice.lpstrFile = file;
     choice.nMaxFile = kTextSize;
     choice.lpstrTitle = "Please select a wave file";
-    choice.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
+    choice.Flags =
+        OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
     if (GetOpenFileNameA(&choice)) ListView_SetItemText(soundList(dialog), row, FileColumn, file);
 }
 
