@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "engine/host.h"
-#include "engine/new_game.h"
 #include "files/file_path.h"
 #include "files/profile.h"
 #include "shell/app_state.h"
@@ -90,16 +89,16 @@ void normalizeLayout(Board& board) {
     for (int axis = 0; axis < 3; ++axis) shiftDown(board, lowest[axis], axis);
 }
 
-void savePuzzle(AppState& app) {
-    if (countTiles(app.board) == 0) return;
+bool savePuzzle(AppState& app) {
+    if (countTiles(app.board) == 0) return false;
     normalizeLayout(app.board);
     std::string text;
     writeField(text, app.board);
     std::strcpy(app.filePath.folder, "Puzzle");
     std::strcpy(app.filePath.extension, "kvl");
-    if (!writeTextFile(app, text, kMainWindow)) return;
+    if (!writeTextFile(app, text, kMainWindow)) return false;
     showMessage(app, kMainWindow, "Puzzle is saved successfully", MessageIcon::Information);
     // The path fitted in 259 characters, so the bare file name fits too.
     setText(app.lastGame, std::string(app.filePath.name) + ".kvl");
-    newGame(app);
+    return true;
 }

@@ -25,5 +25,6 @@ bool readField(AppState& app, std::string& message, Layout& grid);
 void normalizeLayout(Board& board);
 
 // Save puzzle: normalises the edited board, writes "Puzzle\<name>.kvl"
-// (the name is in app.filePath.name) and starts a new game on it.
-void savePuzzle(AppState& app);
+// (the name is in app.filePath.name) and makes it the current puzzle
+// (lastGame). True when the file was written; the caller then deals on it.
+bool savePuzzle(AppState& app);

@@ -1,4 +1,6 @@
-// The commands that open a modal dialog of their own.
+// The commands that open a modal dialog of their own, each beside its dialog:
+// files/win32 (New game, Load game, Save game, Save puzzle), render/win32
+// (Customize view), sound/win32 (Sound settings).
 #pragma once
 
 struct AppState;

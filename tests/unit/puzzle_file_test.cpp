@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/new_game.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
@@ -160,23 +161,25 @@ TEST_F(PuzzleReading, SavingNormalisesWritesAndStartsAGameOnIt) {
         if (flat->cells[i].number != 0) cellAt(app->board, 1, i / kCols + 3, i % kCols + 3) = Cell{TypeBlank, 1};
     app->editorMode = 1;
     std::strcpy(app->filePath.name, "mine");
-    savePuzzle(*app);
+    EXPECT_TRUE(savePuzzle(*app));
 
     EXPECT_EQ(readFile("Puzzle/mine.kvl"), fieldText(*flat));
     EXPECT_STREQ(app->lastGame, "mine.kvl");
-    EXPECT_EQ(app->editorMode, 0);
-    EXPECT_TRUE(sameLayout(app->puzzle, *flat));
-    EXPECT_EQ(countTiles(app->board), kTileCount);
     ASSERT_FALSE(fakeHost().messages().empty());
     EXPECT_EQ(fakeHost().messages()[0], "Puzzle is saved successfully");
     EXPECT_EQ(fakeHost().calls[0].icon, MessageIcon::Information);
+    // What the Save puzzle dialog does next: a game on the file just written.
+    newGame(*app);
+    EXPECT_EQ(app->editorMode, 0);
+    EXPECT_TRUE(sameLayout(app->puzzle, *flat));
+    EXPECT_EQ(countTiles(app->board), kTileCount);
 }
 
 TEST_F(PuzzleReading, SavingOverTheCurrentPuzzleAsksFirst) {
     auto flat = flatLayout();
     app->board = *flat;
     std::strcpy(app->filePath.name, "mine");
-    savePuzzle(*app);
+    ASSERT_TRUE(savePuzzle(*app));
     ASSERT_STREQ(app->lastGame, "mine.kvl");
 
     // Draw again, a smaller puzzle this time, and decline to overwrite.
@@ -185,7 +188,7 @@ TEST_F(PuzzleReading, SavingOverTheCurrentPuzzleAsksFirst) {
     app->editorMode = 1;
     std::strcpy(app->filePath.name, "mine");
     fakeHost().reset();
-    savePuzzle(*app);
+    EXPECT_FALSE(savePuzzle(*app));
     EXPECT_EQ(fakeHost().messages(), std::vector<std::string>{"File exist. Overwrite?"});
     EXPECT_EQ(app->editorMode, 1);
     EXPECT_EQ(readFile("Puzzle/mine.kvl"), fieldText(*flat));
@@ -195,7 +198,8 @@ TEST_F(PuzzleReading, SavingOverTheCurrentPuzzleAsksFirst) {
     std::strcpy(app->filePath.name, "mine");
     fakeHost().reset();
     fakeHost().answers = {true};
-    savePuzzle(*app);
+    ASSERT_TRUE(savePuzzle(*app));
+    newGame(*app);
     normalizeLayout(*other);
     EXPECT_EQ(readFile("Puzzle/mine.kvl"), fieldText(*other));
     EXPECT_EQ(std::memcmp(&app->puzzle, other.get(), sizeof(Board)), 0);
@@ -205,7 +209,7 @@ TEST_F(PuzzleReading, SavingOverTheCurrentPuzzleAsksFirst) {
 TEST_F(PuzzleReading, SavingAnEmptyGridDoesNothing) {
     clearBoard(app->board);
     std::strcpy(app->filePath.name, "empty");
-    savePuzzle(*app);
+    EXPECT_FALSE(savePuzzle(*app));
     EXPECT_TRUE(fakeHost().calls.empty());
     EXPECT_FALSE(std::filesystem::exists("Puzzle/empty.kvl"));
 }

@@ -1,0 +1,110 @@
+#include "render/win32/preview.h"
+
+#include <cstring>
+#include <string>
+
+#include "files/file_path.h"
+#include "files/puzzle_file.h"
+#include "files/saved_game.h"
+#include "render/win32/draw_board.h"
+#include "render/win32/surfaces.h"
+#include "resources/resource.h"
+#include "shell/app_state.h"
+#include "shell/preview_geometry.h"
+#include "shell/win32/platform_state.h"
+
+namespace {
+
+// The picture is composed in the back buffer's top-left corner, which the
+// main window's next paint covers again, and copied to the box in one piece.
+struct PreviewBox {
+    HWND control;
+    RECT area;  // the box's client rectangle, from (0, 0)
+};
+
+PreviewBox beginPreview(HWND dialog, AppState& app) {
+    PreviewBox box{GetDlgItem(dialog, IDC_PREVIEW), RECT{}};
+    GetClientRect(box.control, &box.area);
+    fitBackBuffer(app, box.area.right, box.area.bottom);  // the window may be smaller
+    FillRect(app.platform->backBufferDC.dc, &box.area, app.platform->backgroundBrush);
+    return box;
+}
+
+void drawMessage(const AppState& app, const PreviewBox& box, const std::string& message) {
+    HDC buffer = app.platform->backBufferDC.dc;
+    SetBkMode(buffer, TRANSPARENT);
+    SetTextColor(buffer, app.view.colorInk);
+    RECT area = box.area;
+    DrawTextA(buffer, message.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+}
+
+// `tiles` placed as on the board of `layout`, centred by the layout's size.
+void drawTiles(AppState& app, const PreviewBox& box, const Board& layout, const Board& tiles) {
+    const PixelPoint origin = previewOrigin(layout, box.area.right, box.area.bottom);
+    // The game's selected tile is no tile of a preview: it gets no tint.
+    const int selected = app.selectedX;
+    app.selectedX = -1;
+    drawBoard(app, app.platform->backBufferDC.dc, tiles, previewSheet(app), origin.x,
+              origin.y, kPreviewScale);
+    app.selectedX = selected;
+}
+
+void endPreview(const AppState& app, const PreviewBox& box) {
+    HDC control = GetDC(box.control);
+    BitBlt(control, 0, 0, box.area.right, box.area.bottom, app.platform->backBufferDC.dc, 0, 0,
+           SRCCOPY);
+    ReleaseDC(box.control, control);
+}
+
+}  // namespace
+
+bool selectedFileName(HWND dialog, char (&name)[kTextSize]) {
+    const LRESULT index = SendDlgItemMessageA(dialog, IDC_FILE_LIST, LB_GETCURSEL, 0, 0);
+    if (index == LB_ERR) return false;
+    // LB_GETTEXT writes the whole line: measure it first.
+    const LRESULT length = SendDlgItemMessageA(dialog, IDC_FILE_LIST, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || length >= kTextSize) return false;
+    SendDlgItemMessageA(dialog, IDC_FILE_LIST, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
+    return true;
+}
+
+bool addressSelectedFile(HWND dialog, AppState& app, const char* folder) {
+    FilePath& path = app.filePath;
+    if (!selectedFileName(dialog, path.name)) return false;
+    std::strcpy(path.folder, folder);
+    path.extension[0] = '\0';
+    return true;
+}
+
+void drawPuzzlePreview(HWND dialog, AppState& app) {
+    const PreviewBox box = beginPreview(dialog, app);
+    Layout& layout = app.platform->previewLayout;
+    clearBoard(layout);
+    std::string message;
+    if (!addressSelectedFile(dialog, app, "Puzzle"))
+        message = "File is not selected";
+    else if (readField(app, message, layout))
+        drawTiles(app, box, layout, layout);
+    if (!message.empty()) drawMessage(app, box, message);
+    endPreview(app, box);
+}
+
+void drawSavedGamePreview(HWND dialog, AppState& app) {
+    const PreviewBox box = beginPreview(dialog, app);
+    Layout& layout = app.platform->previewLayout;
+    Board& tiles = app.platform->previewTiles;
+    clearBoard(layout);
+    clearBoard(tiles);
+    std::string message;
+    bool read = false;
+    if (!addressSelectedFile(dialog, app, "Save"))
+        message = "File is not selected";
+    else
+        read = readField(app, message, layout) && readTiles(app, tiles, message);
+    EnableWindow(GetDlgItem(dialog, IDOK), read);
+    if (read)
+        drawTiles(app, box, layout, tiles);
+    else
+        drawMessage(app, box, message);
+    endPreview(app, box);
+}

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "sample_layouts.h"
+#include "shell/preview_geometry.h"
+#include "test_boards.h"
+
+namespace {
+
+// A layout spans from its first face to the end of the last tile's body,
+// and is centred in the box; raised tiles over column 0 or row 0 push it in.
+TEST(PreviewGeometry, SizeAndCentringInTheBox) {
+    auto single = std::make_unique<Board>();
+    place(*single, 0, 0, 0);
+    auto raised = std::make_unique<Board>();
+    place(*raised, 0, 0, 0);
+    place(*raised, 2, 3, 0);  // layer 2 in column 0, not in row 0
+    auto flat = flatLayout();  // 48 x 12 half-tile cells on layer 0
+    struct Row {
+        const char* what;
+        const Board& layout;
+        int boxWidth, boxHeight;
+        int width, height, x, y;
+    } rows[] = {
+        {"one tile: a 24 x 30 face and 6 of body", *single, 100, 100, 30, 36, 35, 32},
+        {"a box the layout just fills", *single, 30, 36, 30, 36, 0, 0},
+        {"a box too small starts at its corner", *single, 29, 20, 30, 36, 0, 0},
+        {"a layer-2 tile in column 0 moves the faces 12 right", *raised, 100, 100, 42, 81, 41, 9},
+        {"wider than the box, centred in height", *flat, 467, 327, 582, 186, 0, 70},
+    };
+    for (const Row& r : rows) {
+        const PixelSize size = previewSize(r.layout);
+        EXPECT_EQ(size.width, r.width) << r.what;
+        EXPECT_EQ(size.height, r.height) << r.what;
+        const PixelPoint origin = previewOrigin(r.layout, r.boxWidth, r.boxHeight);
+        EXPECT_EQ(origin.x, r.x) << r.what;
+        EXPECT_EQ(origin.y, r.y) << r.what;
+    }
+}
+
+}  // namespace
