@@ -29,16 +29,12 @@ struct PlatformState {
 
     HBRUSH backgroundBrush;
 
-<<<<<<< HEAD
     bool animationTimerOn;  // timer 1 runs only while an effect does
 
-    ClipCache clipCache;  // the tiles' clip shapes, kept from paint to paint
-    Board paintCopy;      // the paint's private copy of the board
-=======
-    Board paintCopy;      // the paint's private copy of the board
+    ClipCache clipCache;   // the tiles' clip shapes, kept from paint to paint
+    Board paintCopy;       // the paint's private copy of the board
     Layout previewLayout;  // the dialogs' previews read their file into these
     Board previewTiles;
->>>>>>> main
 };
 
 // The state record of the window, stored when the window is created.
