@@ -35,14 +35,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     windowClass.hbrBackground = CreateSolidBrush(kColour);
     windowClass.lpszClassName = "EMPTY_WINDOW";
     RegisterClassA(&windowClass);
-    if (std::strcmp(commandLine, "hidden") == 0) {
-        Sleep(INFINITE);
-        return 0;
+    // Hidden, it still answers the messages Wine sends to every program.
+    if (std::strcmp(commandLine, "hidden") != 0) {
+        HWND window = CreateWindowA("EMPTY_WINDOW", "Empty", WS_OVERLAPPEDWINDOW, kLeft, kTop,
+                                    kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+        ShowWindow(window, showCommand);
+        UpdateWindow(window);
     }
-    HWND window = CreateWindowA("EMPTY_WINDOW", "Empty", WS_OVERLAPPEDWINDOW, kLeft, kTop, kWidth,
-                                kHeight, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
     return 0;
