@@ -71,8 +71,9 @@ void parseProfile(Profile& profile, std::string text) {
     const std::string& all = profile.text;
     bool inSection = false;
     ProfileSpan section{0, 0};
-    size_t start = 0;
-    for (size_t i = 0; i <= all.size(); ++i) {
+    // Editors may put the UTF-8 byte-order mark before the first section.
+    size_t start = all.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    for (size_t i = start; i <= all.size(); ++i) {
         if (i < all.size() && all[i] != '\r' && all[i] != '\n') continue;
         parseLine(profile, start, i, inSection, section);
         start = i + 1;

@@ -7,6 +7,7 @@
 //   wrapped in a matching pair of quotes loses them.
 // - Lines end in CR, LF or CR LF; lines outside any section, lines without
 //   "=" and unknown keys are passed over; the first of two equal keys wins.
+// - A UTF-8 byte-order mark at the start of the text is skipped.
 // - Any bytes are accepted, NUL included; nothing is read out of bounds.
 // - A missing file, section or key gives the caller's default.
 #pragma once

@@ -33,7 +33,10 @@ std::string settingsPath(const AppState& app) {
 void readSettings(AppState& app, const char* path, Rect& window) {
     Profile profile;
     loadProfile(profile, path);
+    readSettingsFrom(app, profile, window);
+}
 
+void readSettingsFrom(AppState& app, const Profile& profile, Rect& window) {
     ViewSettings defaults;
     setViewDefaults(defaults);
     ViewSettings& view = app.view;
@@ -47,7 +50,9 @@ void readSettings(AppState& app, const char* path, Rect& window) {
     const int32_t index = profileInt(profile, "VIEW", "SCALE", scaleIndex(defaults.scale));
     view.scale = index >= 0 && index <= 4 ? 50 + 12.5 * index : defaults.scale;
 
-    profileString(profile, "LAST", "GAME", "classic.kvl", app.lastGame);
+    // Emptied when the last puzzle could not be read: start on the default.
+    profileString(profile, "LAST", "GAME", "", app.lastGame);
+    if (app.lastGame[0] == '\0') setText(app.lastGame, "classic.kvl");
 
     for (int event = 0; event < SoundEventCount; ++event) {
         SoundEvent& sound = app.sounds[event];

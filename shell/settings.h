@@ -6,6 +6,7 @@
 #include <string>
 
 struct AppState;
+struct Profile;
 
 // A rectangle in screen pixels, right and bottom exclusive.
 struct Rect {
@@ -19,8 +20,10 @@ struct Rect {
 std::string settingsPath(const AppState& app);
 
 // Fills the view settings, lastGame and sounds, and the saved window
-// rectangle; every missing or unreadable value takes its default.
+// rectangle; every missing or unreadable value takes its default, and so
+// does an empty GAME.
 void readSettings(AppState& app, const char* path, Rect& window);
+void readSettingsFrom(AppState& app, const Profile& profile, Rect& window);
 
 // The whole file: a leading empty line, sections VIEW, LAST, SOUND, WINDOW,
 // CR LF after every line.

@@ -107,6 +107,20 @@ TEST_F(Settings, TheScaleIndexMustBe0To4) {
     }
 }
 
+// An empty GAME is what a start whose puzzle could not be read leaves behind.
+TEST_F(Settings, AMissingOrEmptyLastGameIsTheDefaultPuzzle) {
+    struct Row {
+        const char* text;
+        const char* lastGame;
+    } rows[] = {{"", "classic.kvl"},
+                {"[LAST]\r\nGAME = \r\n", "classic.kvl"},
+                {"[LAST]\r\nGAME = bridge.kvl\r\n", "bridge.kvl"}};
+    for (const Row& row : rows) {
+        readFrom(row.text);
+        EXPECT_STREQ(app->lastGame, row.lastGame) << row.text;
+    }
+}
+
 TEST_F(Settings, AFailedWriteLeavesTheOldFile) {
     writeFile("Kelvarin.ini", "old settings");
     std::filesystem::create_directories("Folder.ini");
