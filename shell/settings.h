@@ -43,3 +43,11 @@ Rect subtractRect(const Rect& from, const Rect& cut);
 // counts when it spans a whole side). `taskbar` is null when there is none.
 Rect chooseWindowRect(const Rect& saved, const Rect& screen, const Rect& desktop,
                       const Rect* taskbar);
+
+// The main window's normal position as the platform takes it. `placed`, in
+// screen coordinates as the settings file holds them, grows to at least
+// minWidth x minHeight (to the right and down, moved back when that takes it
+// past the screen's right or bottom edge), and is then made relative to the
+// work area's top-left corner, in which a normal position is given.
+Rect normalPosition(const Rect& placed, const Rect& screen, const Rect& workArea,
+                    int32_t minWidth, int32_t minHeight);

@@ -14,12 +14,9 @@ namespace {
 
 constexpr UINT kTickMilliseconds = 25;
 
-// SwapMouseButton reports the old setting only by changing it: put it back.
-int detectSwappedButtons() {
-    if (!SwapMouseButton(FALSE)) return 0;
-    SwapMouseButton(TRUE);
-    return 1;
-}
+// Asked, not probed: SwapMouseButton would report it only by changing the
+// system-wide setting for a moment.
+int detectSwappedButtons() { return GetSystemMetrics(SM_SWAPBUTTON) != 0 ? 1 : 0; }
 
 }  // namespace
 

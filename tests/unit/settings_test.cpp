@@ -159,3 +159,27 @@ TEST(WindowPlacement, KeepsOnlyARectangleWhollyOnTheScreen) {
     for (const Row& row : rows)
         EXPECT_EQ(chooseWindowRect(row.saved, screen, desktop, row.taskbar), row.expected) << row.what;
 }
+
+// The file holds screen coordinates; the platform takes the normal position
+// relative to the work area, and no smaller than the window's track limits.
+TEST(WindowPlacement, NormalPositionIsAtLeastTheTrackSizeAndRelativeToTheWorkArea) {
+    const Rect screen{0, 0, 1920, 1080};
+    const Rect bottomBar{0, 0, 1920, 1040};
+    const Rect topBar{0, 40, 1920, 1080};
+    const Rect leftBar{60, 0, 1920, 1080};
+    struct Row {
+        const char* what;
+        Rect placed;
+        Rect workArea;
+        Rect expected;
+    } rows[] = {
+        {"large enough", {100, 50, 900, 650}, bottomBar, {100, 50, 900, 650}},
+        {"one pixel grows", {100, 50, 101, 51}, bottomBar, {100, 50, 400, 250}},
+        {"grown past the corner moves back", {1900, 1000, 1901, 1001}, bottomBar, {1620, 880, 1920, 1080}},
+        {"taskbar at the top", {100, 50, 900, 650}, topBar, {100, 10, 900, 610}},
+        {"taskbar on the left", {100, 50, 900, 650}, leftBar, {40, 50, 840, 650}},
+        {"the work area itself", topBar, topBar, {0, 0, 1920, 1040}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(normalPosition(row.placed, screen, row.workArea, 300, 200), row.expected) << row.what;
+}
