@@ -37,7 +37,11 @@ struct ProfileEntry {
 
 struct Profile {
     std::string text;
-    std::vector<ProfileEntry> entries;
+    std::vector<ProfileEntry> entries;  // in the order of the text
+    // Entry indices sorted by section, then key, without regard to case;
+    // equal names keep the order of the text. A saved game asks for some
+    // 700 keys among as many entries: each lookup is a binary search.
+    std::vector<uint32_t> byName;
 };
 
 // Splits the text into entries; the profile keeps the text.
