@@ -22,7 +22,8 @@ int detectSwappedButtons() { return GetSystemMetrics(SM_SWAPBUTTON) != 0 ? 1 : 0
 
 void onCreate(AppState& app, HWND window) {
     app.platform->mainWindow = window;
-    loadSettingsAndPlaceWindow(app);
+    Rect saved{};
+    loadSettings(app, saved);
     SetTimer(window, kAnimationTimer, kTickMilliseconds, nullptr);
     app.buttonsSwapped = detectSwappedButtons();
     seedRandom(app, GetTickCount());
@@ -31,6 +32,7 @@ void onCreate(AppState& app, HWND window) {
     rebuildBackground(app);
     storeTileTables(app);
     newGame(app);
+    placeWindow(app, saved);  // no smaller than the board of the dealt puzzle allows
     refreshMenu(app);
 }
 

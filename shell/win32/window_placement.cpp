@@ -29,10 +29,9 @@ POINT minimumTrackSize(HWND window) {
 
 }  // namespace
 
-void loadSettingsAndPlaceWindow(AppState& app) {
-    Rect saved{};
-    readSettings(app, settingsPath(app).c_str(), saved);
+void loadSettings(AppState& app, Rect& saved) { readSettings(app, settingsPath(app).c_str(), saved); }
 
+void placeWindow(AppState& app, const Rect& saved) {
     const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     HWND taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
     const Rect taskbar = taskbarWindow != nullptr ? windowRect(taskbarWindow) : Rect{};

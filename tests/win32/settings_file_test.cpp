@@ -11,6 +11,8 @@
 #include <string>
 
 #include "dib_surface.h"
+#include "files/profile.h"
+#include "shell/geometry.h"
 #include "shell/win32/main_window.h"
 
 namespace {
@@ -64,6 +66,7 @@ struct SettingsFileTest : ::testing::Test {
     char previous[MAX_PATH] = {};
     std::string folder;
     int buttonsSwapped = -1;  // as the last run's start-up found them
+    PixelSize minimumClient{};  // the last run's smallest client area
 
     void SetUp() override {
         GetCurrentDirectoryA(MAX_PATH, previous);
@@ -99,6 +102,7 @@ struct SettingsFileTest : ::testing::Test {
         while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {
         }
         buttonsSwapped = app.buttonsSwapped;
+        minimumClient = minimumClientSize(app, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         return app.view.scale;
     }
 };
@@ -134,6 +138,22 @@ TEST_F(SettingsFileTest, ChosenSettingsSurviveARun) {
     writeFile("Kelvarin.ini", chosen + "\r\n[WINDOW]\r\nLEFT = 40\r\nRIGHT = 1000\r\nTOP = 30\r\nBOTTOM = 760\r\n");
     EXPECT_EQ(runWindow(), 87.5);
     EXPECT_EQ(withoutWindowSection(readFile("Kelvarin.ini")), chosen);
+}
+
+// A window saved one pixel large opens where it was, large enough for the
+// board at the smallest scale.
+TEST_F(SettingsFileTest, ATinySavedWindowOpensNoSmallerThanItsTrackLimits) {
+    writeFile("Kelvarin.ini", "\r\n[WINDOW]\r\nLEFT = 100\r\nRIGHT = 101\r\nTOP = 80\r\nBOTTOM = 81\r\n");
+    runWindow();
+    Profile written;
+    parseProfile(written, readFile("Kelvarin.ini"));
+    const int left = profileInt(written, "WINDOW", "LEFT", 0);
+    const int top = profileInt(written, "WINDOW", "TOP", 0);
+    EXPECT_EQ(left, 100);
+    EXPECT_EQ(top, 80);
+    EXPECT_GT(profileInt(written, "WINDOW", "RIGHT", 0) - left, minimumClient.width);
+    EXPECT_GT(profileInt(written, "WINDOW", "BOTTOM", 0) - top, minimumClient.height);
+    EXPECT_GT(minimumClient.width, 300);  // the classic puzzle at 50 %
 }
 
 // Start-up learns whether the buttons are swapped without swapping them,
