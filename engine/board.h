@@ -67,6 +67,7 @@ inline const Cell& cellAt(const Board& board, int z, int y, int x) {
 inline bool insideGrid(int z, int y, int x) {
     return z >= 0 && z < kLayers && y >= 0 && y < kRows && x >= 0 && x < kCols;
 }
+
 // Whether a tile anchored at (x, y) of layer z lies wholly on the grid: its
 // footprint reaches one column right and one row down.
 inline bool tileFitsGrid(int z, int y, int x) {
