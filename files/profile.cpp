@@ -99,11 +99,12 @@ void parseProfile(Profile& profile, std::string text) {
     }
     profile.byName.resize(profile.entries.size());
     for (size_t i = 0; i < profile.byName.size(); ++i) profile.byName[i] = static_cast<uint32_t>(i);
-    std::stable_sort(profile.byName.begin(), profile.byName.end(), [&](uint32_t a, uint32_t b) {
-        const ProfileEntry& x = profile.entries[a];
+    // Equal names stay in the order of the text: the first of them wins.
+    std::sort(profile.byName.begin(), profile.byName.end(), [&](uint32_t a, uint32_t b) {
         const ProfileEntry& y = profile.entries[b];
-        return compareEntry(profile, x, all.data() + y.section.start, y.section.length,
-                            all.data() + y.key.start, y.key.length) < 0;
+        const int order = compareEntry(profile, profile.entries[a], all.data() + y.section.start,
+                                       y.section.length, all.data() + y.key.start, y.key.length);
+        return order != 0 ? order < 0 : a < b;
     });
 }
 
