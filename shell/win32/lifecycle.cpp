@@ -14,18 +14,16 @@ namespace {
 
 constexpr UINT kTickMilliseconds = 25;
 
-// SwapMouseButton reports the old setting only by changing it: put it back.
-int detectSwappedButtons() {
-    if (!SwapMouseButton(FALSE)) return 0;
-    SwapMouseButton(TRUE);
-    return 1;
-}
+// Asked, not probed: SwapMouseButton would report it only by changing the
+// system-wide setting for a moment.
+int detectSwappedButtons() { return GetSystemMetrics(SM_SWAPBUTTON) != 0 ? 1 : 0; }
 
 }  // namespace
 
 void onCreate(AppState& app, HWND window) {
     app.platform->mainWindow = window;
-    loadSettingsAndPlaceWindow(app);
+    Rect saved{};
+    loadSettings(app, saved);
     SetTimer(window, kAnimationTimer, kTickMilliseconds, nullptr);
     app.buttonsSwapped = detectSwappedButtons();
     seedRandom(app, GetTickCount());
@@ -34,6 +32,7 @@ void onCreate(AppState& app, HWND window) {
     rebuildBackground(app);
     storeTileTables(app);
     newGame(app);
+    placeWindow(app, saved);  // no smaller than the board of the dealt puzzle allows
     refreshMenu(app);
 }
 

@@ -8,8 +8,9 @@ struct AppState;
 // Every tick of it advances the animations.
 constexpr UINT_PTR kAnimationTimer = 1;
 
-// Settings and placement, the timer, the mouse buttons, the random seed,
-// the surfaces, the background, the tile tables, the first deal, the menu.
+// Settings, the timer, the mouse buttons, the random seed, the surfaces,
+// the background, the tile tables, the first deal, the window's placement,
+// the menu.
 void onCreate(AppState& app, HWND window);
 
 // Writes the settings while the window still exists, then releases the
