@@ -27,7 +27,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kTimeLimit = std::chrono::milliseconds(200);
 // More than 200 ms of search on this machine: the clock, not the count,
 // decides when a search stops.
-constexpr int64_t kNodeBudget = 4000000;
+constexpr int64_t kNodeBudget = 100000000;
 
 // Cancels the running search once its deadline has passed, as the game's
 // background thread will when the board changes under it.

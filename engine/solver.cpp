@@ -1,5 +1,6 @@
 #include "engine/solver.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -50,7 +51,18 @@ struct Tiles {
     TileBits left[kTileCount];
     TileBits right[kTileCount];
     TileBits affects[kTileCount];  // tiles whose freedom this one can take away
-    TileBits under[kTileCount];    // tiles below this one, directly or through a stack
+    // What must be gone first, in every position that play can reach from
+    // this board: the tiles lying on a tile, directly or through a stack;
+    // the tiles it is hemmed in by on each side, through a whole row, while
+    // the tile itself stays (each of them can then only leave the far way);
+    // and each side's row with everything lying on it.
+    TileBits over[kTileCount];
+    TileBits leftRow[kTileCount];
+    TileBits rightRow[kTileCount];
+    TileBits leftWall[kTileCount];
+    TileBits rightWall[kTileCount];
+    TileBits holds[kTileCount];  // the tiles this one holds back: those it lies on or is in the row of
+    int16_t partner[kTileCount];  // in a group that pairs off in one way only; else -1
     uint64_t key[kTileCount];
 };
 
@@ -102,20 +114,64 @@ bool indexTiles(const Board& board, Tiles& tiles, int16_t* tileAt) {
         for (int w = 0; w < 3; ++w) blockers.w[w] |= tiles.left[tile].w[w] | tiles.right[tile].w[w];
         forEachTile(blockers, [&](int other) { addTile(tiles.affects[other], tile); });
     }
-    // Lower layers come first in the board's order, so each tile's own
-    // `under` is complete before it is handed up. It holds for every position
-    // reached by play: a tile in between cannot go while the one on it stays.
-    for (int tile = 0; tile < tiles.count; ++tile)
+    // Higher layers come last in the board's order, so each tile on top is
+    // complete before the one below takes it in.
+    for (int tile = tiles.count - 1; tile >= 0; --tile)
         forEachTile(tiles.above[tile], [&](int upper) {
-            addTile(tiles.under[upper], tile);
-            for (int w = 0; w < 3; ++w) tiles.under[upper].w[w] |= tiles.under[tile].w[w];
+            addTile(tiles.over[tile], upper);
+            for (int w = 0; w < 3; ++w) tiles.over[tile].w[w] |= tiles.over[upper].w[w];
         });
+    // Rows column by column, so that each neighbour's row is complete.
+    for (int pass = 0; pass < 2; ++pass)
+        for (int column = 0; column < kCols; ++column)
+            for (int tile = 0; tile < tiles.count; ++tile) {
+                const int x = tiles.cell[tile] % kCols;
+                if (x != (pass == 0 ? column : kCols - 1 - column)) continue;
+                TileBits& row = pass == 0 ? tiles.leftRow[tile] : tiles.rightRow[tile];
+                TileBits& wall = pass == 0 ? tiles.leftWall[tile] : tiles.rightWall[tile];
+                forEachTile(pass == 0 ? tiles.left[tile] : tiles.right[tile], [&](int next) {
+                    const TileBits& nextRow = pass == 0 ? tiles.leftRow[next] : tiles.rightRow[next];
+                    const TileBits& nextWall = pass == 0 ? tiles.leftWall[next] : tiles.rightWall[next];
+                    addTile(row, next);
+                    addTile(wall, next);
+                    for (int w = 0; w < 3; ++w) {
+                        row.w[w] |= nextRow.w[w];
+                        wall.w[w] |= nextWall.w[w] | tiles.over[next].w[w];
+                    }
+                });
+            }
     return true;
+}
+
+inline TileBits pairOf(int a, int b) {
+    TileBits pair{};
+    addTile(pair, a);
+    addTile(pair, b);
+    return pair;
+}
+
+// The tiles that must be gone before tiles a and b can be taken together:
+// what lies on either, and when one stands in the other's row, everything
+// on the far side of each.
+TileBits neededBefore(const Tiles& tiles, int a, int b) {
+    TileBits needed{};
+    const int ends[2][2] = {{a, b}, {b, a}};
+    for (const auto& end : ends) {
+        const int t = end[0], partner = end[1];
+        const bool partnerLeft = hasTile(tiles.leftRow[t], partner);
+        const bool partnerRight = hasTile(tiles.rightRow[t], partner);
+        for (int w = 0; w < 3; ++w)
+            needed.w[w] |= tiles.over[t].w[w] | (partnerRight ? tiles.leftWall[t].w[w] : 0) |
+                           (partnerLeft ? tiles.rightWall[t].w[w] : 0);
+    }
+    return needed;
 }
 
 inline bool isFreeTile(const Tiles& tiles, int tile, const TileBits& left) {
     return !meets(tiles.above[tile], left) && !(meets(tiles.left[tile], left) && meets(tiles.right[tile], left));
 }
+
+constexpr int64_t kRunNodes = 100;
 
 struct Candidate {
     uint8_t first;
@@ -130,9 +186,11 @@ struct Search {
     int64_t deadRoom;
     Candidate* pool;  // candidate pairs of every level of the search, stacked
     int64_t nodes;
-    int64_t budget;
+    int64_t runLimit;  // the node count at which the current run gives up
     const std::atomic<bool>* cancel;
+    bool cancelled;
     bool stopped;
+    uint64_t jitterState;  // 0 on the first run: best first, ties in board order; then shuffled
     uint8_t path[kTileCount];  // the pairs taken so far, two tiles each
     int pathLength;
 };
@@ -170,28 +228,69 @@ TileBits freedBy(const Tiles& tiles, const TileBits& taken, const TileBits& afte
     return freed;
 }
 
-inline TileBits pairOf(int a, int b) {
-    TileBits pair{};
-    addTile(pair, a);
-    addTile(pair, b);
-    return pair;
-}
-
-// Whether the tiles of a group can no longer be paired off: a tile that lies
-// (through any stack) on another must go first, so the two can never be
-// taken together. Two or four tiles are looked at; other counts only occur
-// on hand-made boards and are left to the search.
-bool groupStuck(const Tiles& tiles, const TileBits& members) {
+// In how many ways the tiles of a group can still be paired off, counting
+// only pairs of which neither tile must go before the other; when there is
+// exactly one way, each tile's partner in it goes to `partner`. Two or four
+// tiles are looked at; other counts only occur on hand-made boards, are left
+// to the search, and give -1.
+int pairings(const Tiles& tiles, const TileBits& members, int16_t* partner) {
     int t[4];
     int n = 0;
     forEachTile(members, [&](int tile) {
         if (n < 4) t[n] = tile;
         ++n;
     });
-    auto apart = [&](int a, int b) { return !hasTile(tiles.under[t[a]], t[b]) && !hasTile(tiles.under[t[b]], t[a]); };
-    if (n == 2) return !apart(0, 1);
-    if (n == 4)
-        return !(apart(0, 1) && apart(2, 3)) && !(apart(0, 2) && apart(1, 3)) && !(apart(0, 3) && apart(1, 2));
+    if (n != 2 && n != 4) return -1;
+    static const int ways[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
+    int count = 0;
+    for (int w = 0; w < (n == 2 ? 1 : 3); ++w) {
+        bool apart = true;
+        for (int p = 0; p < n; p += 2) {
+            const int a = t[ways[w][p]], b = t[ways[w][p + 1]];
+            apart = apart && !meets(neededBefore(tiles, a, b), pairOf(a, b));
+        }
+        if (!apart) continue;
+        if (++count == 1 && partner != nullptr)
+            for (int p = 0; p < n; p += 2) {
+                partner[t[ways[w][p]]] = int16_t(t[ways[w][p + 1]]);
+                partner[t[ways[w][p + 1]]] = int16_t(t[ways[w][p]]);
+            }
+    }
+    if (count > 1 && partner != nullptr)
+        for (int i = 0; i < n; ++i) partner[t[i]] = -1;
+    return count;
+}
+
+// Whether the pair (a, b), the last two of their group, must go before
+// itself: a ring of settled pairs in which each needs a tile of the next gone
+// first. A pair is settled when its group has two tiles left, or four that
+// pair off in one way only (their partners in `tiles.partner`); a settled
+// pair can only go together, so no pair of the ring can ever be taken first.
+bool inRing(const Tiles& tiles, const TileBits& left, int a, int b) {
+    int pending[kTileCount];
+    int count = 0;
+    bool seen[kTileCount] = {};
+    pending[count++] = a;
+    pending[count++] = b;
+    seen[a] = seen[b] = true;
+    while (count > 0) {
+        const int y = pending[--count];
+        const int x = pending[--count];
+        bool ring = false;
+        forEachTile(both(neededBefore(tiles, x, y), left), [&](int tile) {
+            if (tile == a || tile == b) ring = true;
+            if (seen[tile]) return;
+            const TileBits rest = both(left, tiles.groupTiles[tiles.group[tile]]);
+            const int n = countOf(rest);
+            int other = n == 4 ? tiles.partner[tile] : -1;
+            if (n == 2) forEachTile(rest, [&](int t) { if (t != tile) other = t; });
+            if (other < 0) return;
+            seen[tile] = seen[other] = true;
+            pending[count++] = tile;
+            pending[count++] = other;
+        });
+        if (ring) return true;
+    }
     return false;
 }
 
@@ -210,7 +309,8 @@ uint64_t hashWithout(const Tiles& tiles, uint64_t hash, const TileBits& taken) {
 bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t hash, Candidate* candidates) {
     if (isEmpty(left)) return true;
     if (knownDead(s, hash)) return false;
-    if (++s.nodes > s.budget || ((s.nodes & 1023) == 1 && s.cancel && s.cancel->load(std::memory_order_relaxed))) {
+    if ((s.nodes & 1023) == 0 && s.cancel && s.cancel->load(std::memory_order_relaxed)) s.cancelled = true;
+    if (++s.nodes > s.runLimit || s.cancelled) {
         s.stopped = true;
         return false;
     }
@@ -244,9 +344,17 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
             forEachTile(freeInGroup, [&](int b) {
                 if (b <= a) return;
                 const TileBits pair = pairOf(a, b);
-                if (groupStuck(tiles, without(inGroup, pair))) return;
+                const TileBits rest = without(inGroup, pair);
                 const TileBits after = without(left, pair);
-                const int score = countOf(freedBy(tiles, pair, after, free));
+                if (pairings(tiles, rest, nullptr) == 0) return;
+                if (countOf(rest) == 2) {
+                    int ends[2], n = 0;
+                    forEachTile(rest, [&](int t) { ends[n++] = t; });
+                    if (inRing(tiles, after, ends[0], ends[1])) return;
+                }
+                int score = countOf(freedBy(tiles, pair, after, free)) + countOf(both(tiles.holds[a], after)) +
+                            countOf(both(tiles.holds[b], after));
+                if (s.jitterState != 0) score += int(nextKey(s.jitterState) % 32);
                 candidates[count++] = Candidate{uint8_t(a), uint8_t(b), int16_t(score)};
             });
         });
@@ -292,6 +400,16 @@ int64_t poolSize(int tileCount) {
     return size;
 }
 
+// The restart schedule 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, ... in units of kRunNodes.
+int64_t runLength(int64_t run) {
+    for (;;) {
+        int64_t size = 1;
+        while (size < run) size = 2 * size + 1;
+        if (size == run) return (size + 1) / 2;
+        run -= size / 2;
+    }
+}
+
 }  // namespace
 
 SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic<bool>* cancel) {
@@ -306,29 +424,33 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
     }
     std::free(tileAt);
 
-    // An odd number of tiles in a group can never all go: pairs take two.
+    // Lost from the start: a group with an odd number of tiles (pairs take
+    // two), one that cannot be paired off, or a ring of settled pairs.
     TileBits all{};
     for (int tile = 0; tile < tiles->count; ++tile) addTile(all, tile);
-    for (int g = 0; g < tiles->groupCount; ++g) {
-        if (countOf(tiles->groupTiles[g]) % 2 != 0 || groupStuck(*tiles, tiles->groupTiles[g])) {
-            result.verdict = Verdict::NotWinnable;
-            std::free(tiles);
-            return result;
-        }
+    bool stuck = false;
+    for (int tile = 0; tile < tiles->count; ++tile) tiles->partner[tile] = -1;
+    for (int g = 0; g < tiles->groupCount; ++g)
+        stuck = stuck || countOf(tiles->groupTiles[g]) % 2 != 0 || pairings(*tiles, tiles->groupTiles[g], tiles->partner) == 0;
+    for (int tile = 0; tile < tiles->count && !stuck; ++tile)
+        stuck = tiles->partner[tile] > tile && inRing(*tiles, all, tile, tiles->partner[tile]);
+    if (stuck) {
+        result.verdict = Verdict::NotWinnable;
+        std::free(tiles);
+        return result;
     }
 
     // At most one lost position is stored per node; calloc hands out zeroed
     // pages lazily, so a quick search pays only for what it touches.
     const int64_t budget = nodeBudget < 1 ? 1 : nodeBudget;
     uint64_t capacity = 1024;
-    while (capacity < uint64_t(1) << 21 && int64_t(capacity) < budget + budget / 2) capacity *= 2;
+    while (capacity < uint64_t(1) << 19 && int64_t(capacity) < budget + budget / 2) capacity *= 2;
     Search s{};
     s.tiles = tiles;
     s.dead = static_cast<uint64_t*>(std::calloc(capacity, sizeof(uint64_t)));
     s.deadMask = capacity - 1;
     s.deadRoom = int64_t(capacity / 4 * 3);
     s.pool = static_cast<Candidate*>(std::malloc(sizeof(Candidate) * poolSize(tiles->count)));
-    s.budget = budget;
     s.cancel = cancel;
     if (s.dead != nullptr && s.pool != nullptr) {
         TileBits free{};
@@ -337,7 +459,18 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
             if (isFreeTile(*tiles, tile, all)) addTile(free, tile);
             hash ^= tiles->key[tile];
         }
-        if (searchFrom(s, all, free, hash, s.pool)) {
+        // Short runs, each in a slightly shuffled order, beat one long run
+        // that went wrong early; the lost positions found stay known.
+        bool won = false;
+        for (int64_t run = 1; !s.cancelled && s.nodes < budget; ++run) {
+            s.stopped = false;
+            s.runLimit = std::min(budget, s.nodes + kRunNodes * runLength(run));
+            s.jitterState = uint64_t(run - 1);
+            s.pathLength = 0;
+            won = searchFrom(s, all, free, hash, s.pool);
+            if (won || !s.stopped) break;
+        }
+        if (won) {
             result.verdict = Verdict::Winnable;
             result.pairCount = s.pathLength / 2;
             for (int p = 0; p < result.pairCount; ++p) {
