@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int64_t kBudget = 4000000;
+constexpr int64_t kBudget = 1000000;
 
 // Takes the pairs one by one, each only when both tiles are there, free and
 // matching on the board as it stands; true when the board ends empty.
