@@ -28,5 +28,7 @@ struct SolveResult {
 // tiles are accepted, up to 144 of them: a board with more is not searched
 // and stays Unknown. Gives up with Unknown after `nodeBudget` positions, or
 // soon after `*cancel` becomes true (cancel may be null). Allocates its
-// working memory once per call, in proportion to the budget.
+// working memory once per call, in proportion to the budget (at most about
+// 5 MB). A position costs about a microsecond on a current desktop, so
+// 200,000 positions are about 200 ms.
 SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic<bool>* cancel = nullptr);
