@@ -37,3 +37,10 @@ int countTiles(const Board& board) {
     for (const Cell& cell : board.cells) count += cell.number != 0;
     return count;
 }
+
+bool layerHoldsTiles(const Board& board, int z) {
+    if (z < 0 || z >= kLayers) return false;
+    for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i)
+        if (board.cells[i].number != 0) return true;
+    return false;
+}

@@ -68,6 +68,12 @@ inline bool insideGrid(int z, int y, int x) {
     return z >= 0 && z < kLayers && y >= 0 && y < kRows && x >= 0 && x < kCols;
 }
 
+// Whether a tile anchored at (x, y) of layer z lies wholly on the grid: its
+// footprint reaches one column right and one row down.
+inline bool tileFitsGrid(int z, int y, int x) {
+    return insideGrid(z, y, x) && x + 1 < kCols && y + 1 < kRows;
+}
+
 void clearBoard(Board& board);
 
 // Whether cell (x, y) of layer z lies in the footprint of a tile. Cells outside
@@ -81,3 +87,6 @@ bool findTileAt(const Board& board, int z, int x, int y, Anchor& anchor);
 bool tilesMatch(const Cell& a, const Cell& b);
 
 int countTiles(const Board& board);
+
+// Whether any tile is anchored on layer z; false for layers off the grid.
+bool layerHoldsTiles(const Board& board, int z);

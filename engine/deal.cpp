@@ -37,10 +37,15 @@ void dealTiles(AppState& app, Board& dest, const Layout& layout) {
 }
 
 void startAppearing(Board& board) {
+    // Layer 0 unless a hand-made puzzle leaves it empty.
+    int first = 0;
+    while (first < kLayers && !layerHoldsTiles(board, first)) ++first;
+    if (first == kLayers) first = 0;
     for (int i = 0; i < kCells; ++i) {
         Cell& cell = board.cells[i];
+        const bool shown = i / kCellsPerLayer == first;
         cell.effect = EffectAppearing;
-        cell.opacity = i < kCellsPerLayer ? 100 : 0;
-        cell.ticks = i < kCellsPerLayer ? 10 : 0;
+        cell.opacity = shown ? 100 : 0;
+        cell.ticks = shown ? 10 : 0;
     }
 }

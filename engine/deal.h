@@ -20,6 +20,7 @@ void shuffleTiles(AppState& app, Cell (&tiles)[kTileCount]);
 // reader, but the deal must not read past its list.
 void dealTiles(AppState& app, Board& dest, const Layout& layout);
 
-// The appear effect of a fresh deal: layer 0 shows at once and counts down,
-// the layers above wait for their turn.
+// The appear effect of a fresh deal: the lowest layer that holds tiles
+// (layer 0 of a normal puzzle) shows at once and counts down, the layers
+// above wait for their turn.
 void startAppearing(Board& board);

@@ -25,9 +25,11 @@ void changeEditorLayer(AppState& app, int step) {
 
 namespace {
 
-// A tile may go at (x, y) when its footprint overlaps no tile of its layer
-// and, above layer 0, rests wholly on tiles of the layer below.
+// A tile may go at (x, y) when it lies wholly on the grid (the puzzle reader
+// takes no other), its footprint overlaps no tile of its layer and, above
+// layer 0, it rests wholly on tiles of the layer below.
 bool canPlace(const Board& board, int z, int x, int y) {
+    if (!tileFitsGrid(z, y, x)) return false;
     Anchor other;
     if (findTileAt(board, z, x, y + 1, other) || findTileAt(board, z, x + 1, y + 1, other) ||
         findTileAt(board, z, x + 1, y, other))

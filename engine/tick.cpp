@@ -49,15 +49,11 @@ void advanceCell(AppState& app, Cell& cell, int z, TickResult& result) {
     }
 }
 
-bool layerHoldsTiles(const Board& board, int z) {
-    if (z < 0 || z >= kLayers) return false;
-    for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i)
-        if (board.cells[i].number != 0) return true;
-    return false;
-}
-
+// An empty layer (a hand-made puzzle may have one) is passed over: the next
+// layer that holds tiles takes its turn.
 void showNextLayer(AppState& app, int z) {
-    if (!layerHoldsTiles(app.board, z)) {
+    while (z < kLayers && !layerHoldsTiles(app.board, z)) ++z;
+    if (z == kLayers) {
         app.gameActive = 1;  // the whole deal has appeared
         refreshMenu(app);
         return;
@@ -70,6 +66,13 @@ void showNextLayer(AppState& app, int z) {
     }
 }
 
+// A game that ends while its layers are still appearing shows them all at
+// once, so that no later end of the appear effect enables play again.
+void showAllLayers(Board& board) {
+    for (Cell& cell : board.cells)
+        if (cell.effect == EffectAppearing) cell.effect = EffectNone;
+}
+
 void afterPairRemoved(AppState& app) {
     app.gameActive = 1;
     Move move;
@@ -79,6 +82,7 @@ void afterPairRemoved(AppState& app) {
                     MessageIcon::Information);
         app.gameActive = 0;
         app.canSaveGame = 0;
+        showAllLayers(app.board);
     } else if (findMoves(app, app.board, move) != 0) {
         app.canSaveGame = 1;
     } else {
@@ -86,6 +90,7 @@ void afterPairRemoved(AppState& app) {
                     "There is no variant of move on the game field. Game over.",
                     MessageIcon::Information);
         app.gameActive = 0;
+        showAllLayers(app.board);
     }
     refreshMenu(app);
 }

@@ -46,8 +46,8 @@ std::string hostPath(const char* windowsPath) {
 
 bool fileExists(FilePath& path) {
     if (!buildPath(path)) return false;
-    struct stat info;
-    return stat(hostPath(path.fullPath).c_str(), &info) == 0;
+    struct stat info;  // a folder is no puzzle or saved game
+    return stat(hostPath(path.fullPath).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool writeTextFile(AppState& app, const std::string& text, Owner owner) {

@@ -35,7 +35,7 @@ bool buildPath(FilePath& path);
 // The composed Windows-form path with the host's separators, for opening.
 std::string hostPath(const char* windowsPath);
 
-// buildPath, then whether the folder holds an entry of that name.
+// buildPath, then whether the folder holds a file (not a folder) of that name.
 bool fileExists(FilePath& path);
 
 // Creates the folder, asks "File exist. Overwrite?" before replacing a file,

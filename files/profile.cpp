@@ -1,5 +1,6 @@
 #include "files/profile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "files/file_path.h"
@@ -26,21 +27,39 @@ ProfileSpan unquoted(const std::string& text, ProfileSpan value) {
     return value;
 }
 
-bool sameName(const std::string& text, ProfileSpan span, const char* name, size_t length) {
-    if (length != span.length) return false;
-    for (size_t i = 0; i < length; ++i)
-        if (lower(text[span.start + i]) != lower(name[i])) return false;
-    return true;
+// Orders two names without regard to letter case.
+int compareNames(const char* a, size_t aLength, const char* b, size_t bLength) {
+    const size_t common = aLength < bLength ? aLength : bLength;
+    for (size_t i = 0; i < common; ++i) {
+        const unsigned char x = static_cast<unsigned char>(lower(a[i]));
+        const unsigned char y = static_cast<unsigned char>(lower(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return aLength < bLength ? -1 : aLength > bLength ? 1 : 0;
+}
+
+// Orders an entry against a section and key.
+int compareEntry(const Profile& profile, const ProfileEntry& entry, const char* section,
+                 size_t sectionLength, const char* key, size_t keyLength) {
+    const char* text = profile.text.data();
+    const int bySection =
+        compareNames(text + entry.section.start, entry.section.length, section, sectionLength);
+    if (bySection != 0) return bySection;
+    return compareNames(text + entry.key.start, entry.key.length, key, keyLength);
 }
 
 const ProfileEntry* findEntry(const Profile& profile, const char* section, const char* key) {
-    const size_t keyLength = std::strlen(key);
     const size_t sectionLength = std::strlen(section);
-    for (const ProfileEntry& entry : profile.entries)
-        if (sameName(profile.text, entry.key, key, keyLength) &&
-            sameName(profile.text, entry.section, section, sectionLength))
-            return &entry;
-    return nullptr;
+    const size_t keyLength = std::strlen(key);
+    const auto first =
+        std::partition_point(profile.byName.begin(), profile.byName.end(), [&](uint32_t index) {
+            return compareEntry(profile, profile.entries[index], section, sectionLength, key,
+                                keyLength) < 0;
+        });
+    if (first == profile.byName.end()) return nullptr;
+    const ProfileEntry& entry = profile.entries[*first];
+    return compareEntry(profile, entry, section, sectionLength, key, keyLength) == 0 ? &entry
+                                                                                    : nullptr;
 }
 
 void parseLine(Profile& profile, size_t start, size_t end, bool& inSection, ProfileSpan& section) {
@@ -71,12 +90,22 @@ void parseProfile(Profile& profile, std::string text) {
     const std::string& all = profile.text;
     bool inSection = false;
     ProfileSpan section{0, 0};
-    size_t start = 0;
-    for (size_t i = 0; i <= all.size(); ++i) {
+    // Editors may put the UTF-8 byte-order mark before the first section.
+    size_t start = all.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    for (size_t i = start; i <= all.size(); ++i) {
         if (i < all.size() && all[i] != '\r' && all[i] != '\n') continue;
         parseLine(profile, start, i, inSection, section);
         start = i + 1;
     }
+    profile.byName.resize(profile.entries.size());
+    for (size_t i = 0; i < profile.byName.size(); ++i) profile.byName[i] = static_cast<uint32_t>(i);
+    // Equal names stay in the order of the text: the first of them wins.
+    std::sort(profile.byName.begin(), profile.byName.end(), [&](uint32_t a, uint32_t b) {
+        const ProfileEntry& y = profile.entries[b];
+        const int order = compareEntry(profile, profile.entries[a], all.data() + y.section.start,
+                                       y.section.length, all.data() + y.key.start, y.key.length);
+        return order != 0 ? order < 0 : a < b;
+    });
 }
 
 bool loadProfile(Profile& profile, const char* windowsPath) {

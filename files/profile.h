@@ -7,6 +7,7 @@
 //   wrapped in a matching pair of quotes loses them.
 // - Lines end in CR, LF or CR LF; lines outside any section, lines without
 //   "=" and unknown keys are passed over; the first of two equal keys wins.
+// - A UTF-8 byte-order mark at the start of the text is skipped.
 // - Any bytes are accepted, NUL included; nothing is read out of bounds.
 // - A missing file, section or key gives the caller's default.
 #pragma once
@@ -36,7 +37,11 @@ struct ProfileEntry {
 
 struct Profile {
     std::string text;
-    std::vector<ProfileEntry> entries;
+    std::vector<ProfileEntry> entries;  // in the order of the text
+    // Entry indices sorted by section, then key, without regard to case;
+    // equal names keep the order of the text. A saved game asks for some
+    // 700 keys among as many entries: each lookup is a binary search.
+    std::vector<uint32_t> byName;
 };
 
 // Splits the text into entries; the profile keeps the text.

@@ -53,8 +53,13 @@ bool readField(AppState& app, std::string& message, Layout& grid) {
     }
     Profile profile;
     loadProfile(profile, app.filePath.fullPath);
+    return readFieldFrom(profile, message, grid);
+}
+
+bool readFieldFrom(const Profile& profile, std::string& message, Layout& grid) {
     char key[32];
     char row[kTextSize];
+    bool offGrid = false;
     for (int z = 0; z < kLayers; ++z)
         for (int y = 0; y < kRows; ++y) {
             rowKey(key, z, y);
@@ -65,12 +70,13 @@ bool readField(AppState& app, std::string& message, Layout& grid) {
                 if (x < length && row[x] == '1') {
                     cell.type = TypeBlank;
                     cell.number = 1;
+                    offGrid = offGrid || !tileFitsGrid(z, y, x);
                 } else {
                     cell.number = 0;
                 }
             }
         }
-    if (countTiles(grid) == kTileCount) return true;
+    if (countTiles(grid) == kTileCount && !offGrid) return true;
     message = "Invalid format!";
     return false;
 }

@@ -61,6 +61,11 @@ void saveGame(AppState& app) {
 bool readTiles(AppState& app, Board& grid, std::string& message) {
     Profile profile;
     if (buildPath(app.filePath)) loadProfile(profile, app.filePath.fullPath);
+    return readTilesFrom(app, profile, grid, message);
+}
+
+bool readTilesFrom(const AppState& app, const Profile& profile, Board& grid,
+                   std::string& message) {
     message = "Invalid format!";
     const int count = profileInt(profile, "TILES", "COUNT", 0);
     if (!inRange(count, 1, kTileCount) || count % 2 != 0) return false;
@@ -71,10 +76,13 @@ bool readTiles(AppState& app, Board& grid, std::string& message) {
         const int z = tileKey(profile, i, "Z");
         const int number = tileKey(profile, i, "NUMBER");
         const int type = tileKey(profile, i, "TYPE");
-        if (!insideGrid(z, y, x) || !inRange(type, TypeCircles, TypeFlowers) ||
+        if (!tileFitsGrid(z, y, x) || !inRange(type, TypeCircles, TypeFlowers) ||
             !inRange(number, 1, app.numbersPerType[type]))
             return false;
+        // A second tile on one position would leave fewer tiles than COUNT:
+        // a game that could never be finished, nor saved again.
         Cell& cell = cellAt(grid, z, y, x);
+        if (cell.number != 0) return false;
         cell.type = type;
         cell.number = number;
     }
@@ -83,18 +91,28 @@ bool readTiles(AppState& app, Board& grid, std::string& message) {
 }
 
 bool loadGame(AppState& app, const char* name, Owner owner) {
+    FilePath& path = app.filePath;
+    Profile profile;
+    bool read = setText(path.name, name);  // a longer name cannot be a listed file
+    if (read) {
+        std::strcpy(path.folder, "Save");
+        path.extension[0] = '\0';
+        read = fileExists(path) && loadProfile(profile, path.fullPath);
+    }
+    if (!read) {
+        showMessage(app, owner, "Loading error!", MessageIcon::Error);
+        return false;
+    }
+    return loadGameFrom(app, profile, owner);
+}
+
+bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     // Two 150 KB grids: on the heap, not on the dialog's stack.
     auto layout = std::make_unique<Layout>();
     auto board = std::make_unique<Board>();
     std::string message;
-    FilePath& path = app.filePath;
-    bool loaded = setText(path.name, name);  // a longer name cannot be a listed file
-    if (loaded) {
-        std::strcpy(path.folder, "Save");
-        path.extension[0] = '\0';
-        loaded = readField(app, message, *layout) && readTiles(app, *board, message);
-    }
-    if (!loaded) {
+    if (!readFieldFrom(profile, message, *layout) ||
+        !readTilesFrom(app, profile, *board, message)) {
         showMessage(app, owner, "Loading error!", MessageIcon::Error);
         return false;
     }

@@ -8,6 +8,7 @@
 #include "engine/host.h"  // Owner
 
 struct AppState;
+struct Profile;
 
 // The whole text of a saved game of `puzzle` and `board`.
 void composeSavedGame(const Board& puzzle, const Board& board, std::string& text);
@@ -16,11 +17,17 @@ void composeSavedGame(const Board& puzzle, const Board& board, std::string& text
 void saveGame(AppState& app);
 
 // Reads the [TILES] section of the file named by app.filePath. Fails with
-// "Invalid format!" unless COUNT is even and 2..144 and every tile below
-// COUNT lies on the grid with a face of its type.
+// "Invalid format!" unless COUNT is even and 2..144 and the tiles below
+// COUNT stand on as many distinct positions, each wholly on the grid, each
+// with a face of its type.
 bool readTiles(AppState& app, Board& grid, std::string& message);
+bool readTilesFrom(const AppState& app, const Profile& profile, Board& grid,
+                   std::string& message);
 
 // Load game: reads the listed file `name` from "Save" into scratch grids and
 // only then replaces the game; "Loading error!" in a box owned by `owner`
 // when the file does not read, and the game stays as it was.
 bool loadGame(AppState& app, const char* name, Owner owner);
+
+// The same for a saved game already read.
+bool loadGameFrom(AppState& app, const Profile& profile, Owner owner);

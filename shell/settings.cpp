@@ -20,6 +20,15 @@ void appendKey(std::string& text, const std::string& key, int32_t value) {
     appendKey(text, key, std::to_string(value));
 }
 
+// Moves the span [low, high) back by what reaches past `limitHigh`, but not
+// past `limitLow`.
+void moveBack(int32_t& low, int32_t& high, int32_t limitLow, int32_t limitHigh) {
+    const int32_t over = std::min(high - limitHigh, low - limitLow);
+    if (over <= 0) return;
+    low -= over;
+    high -= over;
+}
+
 bool sameRect(const Rect& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
@@ -33,7 +42,10 @@ std::string settingsPath(const AppState& app) {
 void readSettings(AppState& app, const char* path, Rect& window) {
     Profile profile;
     loadProfile(profile, path);
+    readSettingsFrom(app, profile, window);
+}
 
+void readSettingsFrom(AppState& app, const Profile& profile, Rect& window) {
     ViewSettings defaults;
     setViewDefaults(defaults);
     ViewSettings& view = app.view;
@@ -47,7 +59,9 @@ void readSettings(AppState& app, const char* path, Rect& window) {
     const int32_t index = profileInt(profile, "VIEW", "SCALE", scaleIndex(defaults.scale));
     view.scale = index >= 0 && index <= 4 ? 50 + 12.5 * index : defaults.scale;
 
-    profileString(profile, "LAST", "GAME", "classic.kvl", app.lastGame);
+    // Emptied when the last puzzle could not be read: start on the default.
+    profileString(profile, "LAST", "GAME", "", app.lastGame);
+    if (app.lastGame[0] == '\0') setText(app.lastGame, "classic.kvl");
 
     for (int event = 0; event < SoundEventCount; ++event) {
         SoundEvent& sound = app.sounds[event];
@@ -127,4 +141,15 @@ Rect chooseWindowRect(const Rect& saved, const Rect& screen, const Rect& desktop
     if (!rectIsEmpty(saved) && sameRect(intersectRect(saved, screen), saved)) return saved;
     const Rect workArea = taskbar ? subtractRect(desktop, *taskbar) : desktop;
     return rectIsEmpty(workArea) ? desktop : workArea;
+}
+
+Rect normalPosition(const Rect& placed, const Rect& screen, const Rect& workArea,
+                    int32_t minWidth, int32_t minHeight) {
+    Rect r = placed;
+    r.right = std::max(r.right, r.left + minWidth);
+    r.bottom = std::max(r.bottom, r.top + minHeight);
+    moveBack(r.left, r.right, screen.left, screen.right);
+    moveBack(r.top, r.bottom, screen.top, screen.bottom);
+    return Rect{r.left - workArea.left, r.top - workArea.top, r.right - workArea.left,
+                r.bottom - workArea.top};
 }

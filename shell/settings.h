@@ -6,6 +6,7 @@
 #include <string>
 
 struct AppState;
+struct Profile;
 
 // A rectangle in screen pixels, right and bottom exclusive.
 struct Rect {
@@ -19,8 +20,10 @@ struct Rect {
 std::string settingsPath(const AppState& app);
 
 // Fills the view settings, lastGame and sounds, and the saved window
-// rectangle; every missing or unreadable value takes its default.
+// rectangle; every missing or unreadable value takes its default, and so
+// does an empty GAME.
 void readSettings(AppState& app, const char* path, Rect& window);
+void readSettingsFrom(AppState& app, const Profile& profile, Rect& window);
 
 // The whole file: a leading empty line, sections VIEW, LAST, SOUND, WINDOW,
 // CR LF after every line.
@@ -40,3 +43,11 @@ Rect subtractRect(const Rect& from, const Rect& cut);
 // counts when it spans a whole side). `taskbar` is null when there is none.
 Rect chooseWindowRect(const Rect& saved, const Rect& screen, const Rect& desktop,
                       const Rect* taskbar);
+
+// The main window's normal position as the platform takes it. `placed`, in
+// screen coordinates as the settings file holds them, grows to at least
+// minWidth x minHeight (to the right and down, moved back when that takes it
+// past the screen's right or bottom edge), and is then made relative to the
+// work area's top-left corner, in which a normal position is given.
+Rect normalPosition(const Rect& placed, const Rect& screen, const Rect& workArea,
+                    int32_t minWidth, int32_t minHeight);

@@ -71,11 +71,16 @@ void createSurfaces(AppState& app) {
                             &p.backBufferDC};
     for (Surface* surface : all) surface->dc = CreateCompatibleDC(nullptr);
 
-    selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(IDB_TILE_SHEET)));
     newBitmap(p, p.tintDC, kTintWidth, kTintHeight);
     newBitmap(p, p.shadeDC, kShadeWidth, kShadeHeight);
     fillSurface(p.shadeDC, kShadeWidth, kShadeHeight, kShadeColor);
     fillSurface(p.tintDC, kTintWidth, kTintHeight, app.view.colorInk);
+}
+
+void loadTileSheet(AppState& app) {
+    PlatformState& p = *app.platform;
+    selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(IDB_TILE_SHEET)));
+    rescaleSheet(app);
 }
 
 void fitBackBuffer(AppState& app, int width, int height) {

@@ -10,10 +10,14 @@ struct Surface;
 // The ink surface covers the largest face drawn, at 100 %.
 constexpr int kTintWidth = 96, kTintHeight = 120;
 
-// The memory surfaces, with the tile sheet, the shade and the tint; the
-// scaled sheet is made by rescaleSheet, the preview sheet when a dialog first
-// asks for it, the back buffer by fitBackBuffer.
+// The memory surfaces, with the shade and the tint; the tile sheet comes
+// with loadTileSheet, the scaled sheet with rescaleSheet, the preview sheet
+// when a dialog first asks for it, the back buffer with fitBackBuffer.
 void createSurfaces(AppState& app);
+
+// Loads the tile sheet and scales it to the current scale. Until then the
+// scale may change freely: nothing is stretched.
+void loadTileSheet(AppState& app);
 
 // Grows the back buffer to hold a client area of width x height; it never
 // shrinks, so a window made smaller again costs nothing.

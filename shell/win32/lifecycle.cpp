@@ -13,18 +13,16 @@
 
 namespace {
 
-// SwapMouseButton reports the old setting only by changing it: put it back.
-int detectSwappedButtons() {
-    if (!SwapMouseButton(FALSE)) return 0;
-    SwapMouseButton(TRUE);
-    return 1;
-}
+// Asked, not probed: SwapMouseButton would report it only by changing the
+// system-wide setting for a moment.
+int detectSwappedButtons() { return GetSystemMetrics(SM_SWAPBUTTON) != 0 ? 1 : 0; }
 
 }  // namespace
 
 void onCreate(AppState& app, HWND window) {
     app.platform->mainWindow = window;
-    loadSettingsAndPlaceWindow(app);
+    Rect saved{};
+    loadSettings(app, saved);
     app.buttonsSwapped = detectSwappedButtons();
     seedRandom(app, GetTickCount());
     createSurfaces(app);
@@ -32,7 +30,8 @@ void onCreate(AppState& app, HWND window) {
     rebuildBackground(app);
     storeTileTables(app);
     newGame(app);
-    rescaleSheet(app);  // once, at the scale the first layout chose
+    placeWindow(app, saved);  // no smaller than the board of the dealt puzzle allows
+    loadTileSheet(app);  // stretched once, at the scale the placed board takes
     syncAnimationTimer(app);
     refreshMenu(app);
 }

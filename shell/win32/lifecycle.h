@@ -5,8 +5,9 @@
 
 struct AppState;
 
-// Settings and placement, the mouse buttons, the random seed, the surfaces,
-// the background, the tile tables, the first deal and its clock, the menu.
+// Settings, the mouse buttons, the random seed, the surfaces, the
+// background, the tile tables, the first deal, the window's placement, the
+// tile sheet at the scale the board then takes, the clock, the menu.
 void onCreate(AppState& app, HWND window);
 
 // Writes the settings while the window still exists, then releases the

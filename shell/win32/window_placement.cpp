@@ -10,30 +10,46 @@
 
 namespace {
 
+Rect toRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+
 Rect windowRect(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
-    return Rect{r.left, r.top, r.right, r.bottom};
+    return toRect(r);
+}
+
+// The smallest size the window may be dragged to: the system's default as
+// the window's own WM_GETMINMAXINFO handler changes it.
+POINT minimumTrackSize(HWND window) {
+    MINMAXINFO limits{};
+    limits.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    return limits.ptMinTrackSize;
 }
 
 }  // namespace
 
-void loadSettingsAndPlaceWindow(AppState& app) {
-    Rect saved{};
-    readSettings(app, settingsPath(app).c_str(), saved);
+void loadSettings(AppState& app, Rect& saved) { readSettings(app, settingsPath(app).c_str(), saved); }
 
+void placeWindow(AppState& app, const Rect& saved) {
     const Rect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     HWND taskbarWindow = FindWindowA("Shell_TrayWnd", nullptr);
     const Rect taskbar = taskbarWindow != nullptr ? windowRect(taskbarWindow) : Rect{};
     const Rect placed = chooseWindowRect(saved, screen, windowRect(GetDesktopWindow()),
                                          taskbarWindow != nullptr ? &taskbar : nullptr);
 
+    HWND window = app.platform->mainWindow;
+    RECT workArea;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    const POINT minimum = minimumTrackSize(window);
+    const Rect normal = normalPosition(placed, screen, toRect(workArea), minimum.x, minimum.y);
+
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     placement.flags = WPF_SETMINPOSITION;
     placement.showCmd = 0;  // still hidden: the entry point shows the window
-    placement.rcNormalPosition = RECT{placed.left, placed.top, placed.right, placed.bottom};
-    SetWindowPlacement(app.platform->mainWindow, &placement);
+    placement.rcNormalPosition = RECT{normal.left, normal.top, normal.right, normal.bottom};
+    SetWindowPlacement(window, &placement);
 }
 
 void saveSettings(AppState& app) {

@@ -1,8 +1,12 @@
-// The settings file as the window sees it: read before the window shows,
-// with the window placed where it was; written while the window still exists.
+// The settings file as the window sees it: read first at start, the window
+// placed where it was once the first game is dealt (its track limits follow
+// the puzzle), written while the window still exists.
 #pragma once
+
+#include "shell/settings.h"  // Rect
 
 struct AppState;
 
-void loadSettingsAndPlaceWindow(AppState& app);
+void loadSettings(AppState& app, Rect& saved);
+void placeWindow(AppState& app, const Rect& saved);
 void saveSettings(AppState& app);

@@ -55,13 +55,19 @@ TEST(Editor, LayerChangesStayWithinTheFiveLayers) {
 
 TEST(Editor, PlacesOnLayerZeroUpToTheGridEdge) {
     EditorFixture f;
-    f.click(49, 29);
+    f.click(48, 28);
     f.click(0, 0);
-    EXPECT_TRUE(f.anchored(0, 49, 29));
+    EXPECT_TRUE(f.anchored(0, 48, 28));
     EXPECT_TRUE(f.anchored(0, 0, 0));
     EXPECT_EQ(cellAt(f.app->board, 0, 0, 0).type, TypeBlank);
     EXPECT_TRUE(fakeHost().sounds().empty()) << "placing is silent";
     EXPECT_EQ(fakeHost().count(HostCall::Repaint), 2);
+    // A tile anchored in the last column or row would lie half off the grid.
+    f.click(49, 0);
+    f.click(0, 29);
+    EXPECT_FALSE(f.anchored(0, 49, 0));
+    EXPECT_FALSE(f.anchored(0, 0, 29));
+    EXPECT_EQ(fakeHost().sounds(), (std::vector<int>{SoundError, SoundError}));
 }
 
 TEST(Editor, RefusesOverlapsOnTheSameLayer) {

@@ -78,6 +78,21 @@ TEST_F(NewGame, AMissingPuzzleIsReportedAndForgottenAndTheGameStays) {
     EXPECT_EQ(app->randomState, before->randomState);
 }
 
+// Only a file is a puzzle: a name that leads to a folder is not found.
+TEST_F(NewGame, AFolderIsNoPuzzle) {
+    std::filesystem::create_directories("Puzzle/dir.kvl");
+    struct Row {
+        const char* lastGame;
+        const char* message;
+    } rows[] = {{"", "File of puzzle: \".\\Puzzle\\\" is not found!"},
+                {"dir.kvl", "File of puzzle: \".\\Puzzle\\dir.kvl\" is not found!"}};
+    for (const Row& row : rows) {
+        fakeHost().reset();
+        start(row.lastGame);
+        EXPECT_EQ(fakeHost().messages(), std::vector<std::string>{row.message}) << row.lastGame;
+    }
+}
+
 TEST_F(NewGame, GivesUpAfter21BlockedDeals) {
     auto expected = newTestState();
     seedRandom(*expected, 12345);

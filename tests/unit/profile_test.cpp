@@ -102,6 +102,8 @@ TEST(Profile, Fixtures) {
         {"quotes_and_duplicates.ini", "Other", "E", "6"},
         {"quotes_and_duplicates.ini", "S", "just some words", "<default>"},
         {"quotes_and_duplicates.ini", "S", "", "no key"},
+        {"byte_order_mark.ini", "VIEW", "SCALE", "3"},
+        {"byte_order_mark.ini", "LAST", "GAME", "bridge.kvl"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(stringOf(fixture(row.file), row.section, row.key), row.expected)

@@ -19,6 +19,14 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+// The flat layout with its first mark moved to (x, y, z): still 144 marks.
+std::string movedMark(int z, int y, int x) {
+    auto layout = flatLayout();
+    cellAt(*layout, 0, 0, 0).number = 0;
+    cellAt(*layout, z, y, x) = Cell{TypeBlank, 1};
+    return fieldText(*layout);
+}
+
 bool sameLayout(const Board& a, const Board& b) {
     for (int i = 0; i < kCells; ++i)
         if ((a.cells[i].number != 0) != (b.cells[i].number != 0)) return false;
@@ -127,6 +135,8 @@ TEST_F(PuzzleReading, RejectsAnythingButExactly144Marks) {
         {"no [FIELD] section", replaced(canonical, "[FIELD]", "[FIELDS]")},
         {"empty file", ""},
         {"binary bytes", std::string("\0\xff\r\n[\x01=\n", 8)},
+        {"a tile half off the grid in column 49", movedMark(0, 0, 49)},
+        {"a tile half off the grid in row 29", movedMark(4, 29, 0)},
     };
     for (const Row& row : rows) {
         std::string message;

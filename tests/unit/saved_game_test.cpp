@@ -99,15 +99,15 @@ TEST_F(SavedGameFiles, AcceptsWhatTheFormatAllows) {
         std::string tiles;
         int tilesLoaded;
     } rows[] = {
-        {"two tiles", tileLines(0, 0, 0, 0, 3, 4) + tileLines(1, 49, 29, 4, 6, 1) + "COUNT = 2\r\n", 2},
+        {"two tiles", tileLines(0, 0, 0, 0, 3, 4) + tileLines(1, 48, 28, 4, 6, 1) + "COUNT = 2\r\n", 2},
         {"a season numbered 4", tileLines(0, 2, 0, 0, 5, 4) + tileLines(1, 4, 0, 0, 5, 1) + "COUNT = 2", 2},
         {"lines in any order, lower case",
          "count=2\r\n" + tileLines(1, 4, 0, 0, 0, 9) + "tile_0_x=2\r\ntile_0_y=0\r\ntile_0_z=0\r\n"
                          "tile_0_type=1\r\ntile_0_number=1\r\n", 2},
         {"indices from COUNT on are ignored",
          tileLines(0, 2, 0, 0, 0, 1) + tileLines(1, 4, 0, 0, 0, 1) + tileLines(2, 60, 0, 0, 9, 9) + "COUNT = 2\r\n", 2},
-        {"the later of two tiles at one position replaces the earlier",
-         tileLines(0, 2, 0, 0, 0, 1) + tileLines(1, 2, 0, 0, 1, 2) + "COUNT = 2\r\n", 1},
+        {"tiles overlapping but on distinct positions",
+         tileLines(0, 2, 0, 0, 0, 1) + tileLines(1, 3, 1, 0, 1, 2) + "COUNT = 2\r\n", 2},
     };
     for (const Row& row : rows) {
         writeGame("ok.kvg", row.tiles);
@@ -115,8 +115,8 @@ TEST_F(SavedGameFiles, AcceptsWhatTheFormatAllows) {
         EXPECT_TRUE(loadGame(*app, "ok.kvg", kLoadDialog)) << row.what;
         EXPECT_EQ(countTiles(app->board), row.tilesLoaded) << row.what;
     }
-    EXPECT_EQ(cellAt(app->board, 0, 0, 2).type, TypeBamboo);
-    EXPECT_EQ(cellAt(app->board, 0, 0, 2).number, 2);
+    EXPECT_EQ(cellAt(app->board, 0, 1, 3).type, TypeBamboo);
+    EXPECT_EQ(cellAt(app->board, 0, 1, 3).number, 2);
 }
 
 TEST_F(SavedGameFiles, EveryBrokenFileFailsAndLeavesTheGameAsItWas) {
@@ -140,6 +140,10 @@ TEST_F(SavedGameFiles, EveryBrokenFileFailsAndLeavesTheGameAsItWas) {
         {"X 50", tileLines(0, 50, 0, 0, 0, 1) + tileLines(1, 4, 0, 0, 0, 1) + "COUNT = 2\r\n"},
         {"Y 30", tileLines(0, 2, 30, 0, 0, 1) + tileLines(1, 4, 0, 0, 0, 1) + "COUNT = 2\r\n"},
         {"Z 5", tileLines(0, 2, 0, 5, 0, 1) + tileLines(1, 4, 0, 0, 0, 1) + "COUNT = 2\r\n"},
+        {"X 49: half off the grid", tileLines(0, 49, 0, 0, 0, 1) + tileLines(1, 4, 0, 0, 0, 1) + "COUNT = 2\r\n"},
+        {"Y 29: half off the grid", tileLines(0, 2, 29, 0, 0, 1) + tileLines(1, 4, 0, 0, 0, 1) + "COUNT = 2\r\n"},
+        {"two tiles on one position", tileLines(0, 2, 0, 0, 0, 1) + tileLines(1, 2, 0, 0, 1, 2) +
+                                          tileLines(2, 4, 0, 0, 0, 1) + tileLines(3, 6, 0, 0, 0, 1) + "COUNT = 4\r\n"},
         {"X wraps to 2 in 32 bits", "TILE_0_X = 4294967298\r\nTILE_0_Y = 0\r\nTILE_0_Z = 0\r\n"
                                     "TILE_0_TYPE = 0\r\nTILE_0_NUMBER = 1\r\n" +
                                         tileLines(1, 4, 0, 0, 0, 1) + "COUNT = 2\r\n"},

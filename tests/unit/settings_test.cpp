@@ -107,6 +107,20 @@ TEST_F(Settings, TheScaleIndexMustBe0To4) {
     }
 }
 
+// An empty GAME is what a start whose puzzle could not be read leaves behind.
+TEST_F(Settings, AMissingOrEmptyLastGameIsTheDefaultPuzzle) {
+    struct Row {
+        const char* text;
+        const char* lastGame;
+    } rows[] = {{"", "classic.kvl"},
+                {"[LAST]\r\nGAME = \r\n", "classic.kvl"},
+                {"[LAST]\r\nGAME = bridge.kvl\r\n", "bridge.kvl"}};
+    for (const Row& row : rows) {
+        readFrom(row.text);
+        EXPECT_STREQ(app->lastGame, row.lastGame) << row.text;
+    }
+}
+
 TEST_F(Settings, AFailedWriteLeavesTheOldFile) {
     writeFile("Kelvarin.ini", "old settings");
     std::filesystem::create_directories("Folder.ini");
@@ -144,4 +158,28 @@ TEST(WindowPlacement, KeepsOnlyARectangleWhollyOnTheScreen) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(chooseWindowRect(row.saved, screen, desktop, row.taskbar), row.expected) << row.what;
+}
+
+// The file holds screen coordinates; the platform takes the normal position
+// relative to the work area, and no smaller than the window's track limits.
+TEST(WindowPlacement, NormalPositionIsAtLeastTheTrackSizeAndRelativeToTheWorkArea) {
+    const Rect screen{0, 0, 1920, 1080};
+    const Rect bottomBar{0, 0, 1920, 1040};
+    const Rect topBar{0, 40, 1920, 1080};
+    const Rect leftBar{60, 0, 1920, 1080};
+    struct Row {
+        const char* what;
+        Rect placed;
+        Rect workArea;
+        Rect expected;
+    } rows[] = {
+        {"large enough", {100, 50, 900, 650}, bottomBar, {100, 50, 900, 650}},
+        {"one pixel grows", {100, 50, 101, 51}, bottomBar, {100, 50, 400, 250}},
+        {"grown past the corner moves back", {1900, 1000, 1901, 1001}, bottomBar, {1620, 880, 1920, 1080}},
+        {"taskbar at the top", {100, 50, 900, 650}, topBar, {100, 10, 900, 610}},
+        {"taskbar on the left", {100, 50, 900, 650}, leftBar, {40, 50, 840, 650}},
+        {"the work area itself", topBar, topBar, {0, 0, 1920, 1040}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(normalPosition(row.placed, screen, row.workArea, 300, 200), row.expected) << row.what;
 }

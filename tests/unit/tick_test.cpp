@@ -44,6 +44,67 @@ TEST(Tick, LayersAppearOneByOneThenPlayStarts) {
     EXPECT_EQ(cellAt(app->board, 2, 4, 6).effect, EffectNone);
 }
 
+// Hand-made puzzles may leave layers empty: every layer that holds tiles
+// shows in turn, with one sound each, and play starts after the last.
+TEST(Tick, EmptyLayersArePassedOver) {
+    struct Row {
+        std::vector<int> layers;
+        std::vector<int> shownAt;  // per listed layer
+        int activeAt;
+    } rows[] = {
+        {{0, 2}, {0, 10}, 20},
+        {{0, 4}, {0, 10}, 20},
+        {{1, 3}, {0, 10}, 20},
+        {{0, 1, 3}, {0, 10, 20}, 30},
+    };
+    for (const Row& row : rows) {
+        auto app = newTestState();
+        for (int z : row.layers) place(app->board, z, 4, 4 + z, TypeCircles, z + 1);
+        startAppearing(app->board);
+        std::vector<int> shownAt, soundTicks;
+        int activeAt = -1;
+        for (int tick = 0; tick <= 60; ++tick) {
+            fakeHost().reset();
+            if (tick > 0) animationTick(*app);
+            for (size_t i = shownAt.size(); i < row.layers.size(); ++i) {
+                const int z = row.layers[i];
+                if (cellAt(app->board, z, 4, 4 + z).opacity == 100) shownAt.push_back(tick);
+            }
+            if (!fakeHost().sounds().empty()) soundTicks.push_back(tick);
+            if (activeAt < 0 && app->gameActive == 1) activeAt = tick;
+        }
+        const std::string what = ::testing::PrintToString(row.layers);
+        EXPECT_EQ(shownAt, row.shownAt) << what;
+        EXPECT_EQ(activeAt, row.activeAt) << what;
+        std::vector<int> expectedSounds;
+        for (int at : row.shownAt) expectedSounds.push_back(at + 1);
+        EXPECT_EQ(soundTicks, expectedSounds) << what;
+        for (int z : row.layers) EXPECT_EQ(cellAt(app->board, z, 4, 4 + z).effect, EffectNone) << what;
+    }
+}
+
+// A pair taken while a new deal still appears can end the game; the end of
+// the appear effect must not enable play again.
+TEST(Tick, AGameThatEndsWhileItsLayersAppearStaysEnded) {
+    auto app = newTestState();
+    place(app->board, 0, 0, 0, TypeBamboo, 3);
+    place(app->board, 0, 0, 6, TypeBamboo, 3);
+    // Five tiles of which no two match, one on each layer.
+    for (int z = 0; z < kLayers; ++z) place(app->board, z, 10, 10 * z, z < 4 ? TypeWinds : TypeDragons, z % 4 + 1);
+    startAppearing(app->board);
+    for (int x : {0, 6}) {  // as a matching click leaves them
+        cellAt(app->board, 0, 0, x).effect = EffectVanishing;
+        cellAt(app->board, 0, 0, x).opacity = 100;
+    }
+    app->gameActive = 0;
+    for (int tick = 1; tick <= 80; ++tick) animationTick(*app);
+    EXPECT_EQ(fakeHost().messages(),
+              std::vector<std::string>{"There is no variant of move on the game field. Game over."});
+    EXPECT_EQ(app->gameActive, 0);
+    for (int z = 0; z < kLayers; ++z)
+        EXPECT_EQ(cellAt(app->board, z, 10, 10 * z).effect, EffectNone) << "layer " << z << " shown";
+}
+
 struct EndCase {
     const char* name;
     std::vector<Cell> rest;  // tiles left beside the vanishing pair

@@ -1,5 +1,5 @@
 // The real main window, created and destroyed in a scratch folder: closing
-// it writes the settings file.
+// it writes the settings file; creating it asks for the mouse buttons.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,9 +10,41 @@
 #include <sstream>
 #include <string>
 
+#include "files/profile.h"
 #include "scratch_game.h"
+#include "shell/geometry.h"
 
 namespace {
+
+// Counts the program's calls of SwapMouseButton by pointing its import at a
+// stand-in that passes each call on.
+int swapCalls = 0;
+BOOL(WINAPI* realSwapMouseButton)(BOOL) = nullptr;
+BOOL WINAPI countingSwapMouseButton(BOOL swap) {
+    ++swapCalls;
+    return realSwapMouseButton(swap);
+}
+
+// Points every import slot of this program that holds `from` at `to`.
+int redirectImport(ULONG_PTR from, ULONG_PTR to) {
+    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const IMAGE_NT_HEADERS* headers =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    int redirected = 0;
+    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         module->Name != 0; ++module)
+        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+             slot->u1.Function != 0; ++slot) {
+            if (slot->u1.Function != from) continue;
+            DWORD protection;
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, PAGE_READWRITE, &protection);
+            slot->u1.Function = to;
+            VirtualProtect(&slot->u1.Function, sizeof slot->u1.Function, protection, &protection);
+            ++redirected;
+        }
+    return redirected;
+}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -30,6 +62,9 @@ std::string withoutWindowSection(const std::string& text) {
 }
 
 struct SettingsFileTest : ScratchFolder {
+    int buttonsSwapped = -1;  // as the last run's start-up found them
+    PixelSize minimumClient{};  // the last run's smallest client area
+
     // Opens and closes the main window once; returns the scale it ended at.
     double runWindow() {
         TestApp test = newTestApp();
@@ -39,6 +74,8 @@ struct SettingsFileTest : ScratchFolder {
         MSG quit;
         while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {
         }
+        buttonsSwapped = test.app->buttonsSwapped;
+        minimumClient = minimumClientSize(*test.app, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         return test.app->view.scale;
     }
 };
@@ -74,6 +111,42 @@ TEST_F(SettingsFileTest, ChosenSettingsSurviveARun) {
     writeFile("Kelvarin.ini", chosen + "\r\n[WINDOW]\r\nLEFT = 40\r\nRIGHT = 1000\r\nTOP = 30\r\nBOTTOM = 760\r\n");
     EXPECT_EQ(runWindow(), 87.5);
     EXPECT_EQ(withoutWindowSection(readFile("Kelvarin.ini")), chosen);
+}
+
+// A window saved one pixel large opens where it was, large enough for the
+// board at the smallest scale.
+TEST_F(SettingsFileTest, ATinySavedWindowOpensNoSmallerThanItsTrackLimits) {
+    writeFile("Kelvarin.ini", "\r\n[WINDOW]\r\nLEFT = 100\r\nRIGHT = 101\r\nTOP = 80\r\nBOTTOM = 81\r\n");
+    runWindow();
+    Profile written;
+    parseProfile(written, readFile("Kelvarin.ini"));
+    const int left = profileInt(written, "WINDOW", "LEFT", 0);
+    const int top = profileInt(written, "WINDOW", "TOP", 0);
+    EXPECT_EQ(left, 100);
+    EXPECT_EQ(top, 80);
+    EXPECT_GT(profileInt(written, "WINDOW", "RIGHT", 0) - left, minimumClient.width);
+    EXPECT_GT(profileInt(written, "WINDOW", "BOTTOM", 0) - top, minimumClient.height);
+    EXPECT_GT(minimumClient.width, 300);  // the classic puzzle at 50 %
+}
+
+// Start-up learns whether the buttons are swapped without swapping them,
+// not even for a moment.
+TEST_F(SettingsFileTest, StartUpAsksForTheMouseButtonsWithoutChangingThem) {
+    const ULONG_PTR real = reinterpret_cast<ULONG_PTR>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "SwapMouseButton"));
+    realSwapMouseButton = reinterpret_cast<BOOL(WINAPI*)(BOOL)>(real);
+    const BOOL before = GetSystemMetrics(SM_SWAPBUTTON) != 0;
+    for (BOOL swapped : {TRUE, FALSE}) {
+        SwapMouseButton(swapped);
+        ASSERT_EQ(redirectImport(real, reinterpret_cast<ULONG_PTR>(&countingSwapMouseButton)), 1);
+        swapCalls = 0;
+        runWindow();
+        redirectImport(reinterpret_cast<ULONG_PTR>(&countingSwapMouseButton), real);
+        EXPECT_EQ(swapCalls, 0) << "swapped " << swapped;
+        EXPECT_EQ(buttonsSwapped, swapped ? 1 : 0);
+        EXPECT_EQ(GetSystemMetrics(SM_SWAPBUTTON) != 0, swapped != FALSE);
+    }
+    SwapMouseButton(before);
 }
 
 }  // namespace

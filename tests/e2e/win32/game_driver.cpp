@@ -4,7 +4,10 @@
 //   game_driver wait CAPTION            waits for a visible window so captioned
 //   game_driver gone CAPTION            waits until no such window is left
 //   game_driver click CAPTION ID        clicks button ID of that dialog
-//   game_driver select CAPTION ID TEXT  selects the list line TEXT, as a click would
+//   game_driver rect CAPTION            prints the window's place on the screen as
+//                                       an ImageMagick crop, WxH+X+Y
+//   game_driver select CAPTION ID TEXT  focuses list ID and selects its line TEXT,
+//                                       as a click would
 //   game_driver type CAPTION ID TEXT    sets the text of edit box ID
 //   game_driver answer [ID]             prints the text of the game's message box
 //                                       and presses its button ID (OK by default)
@@ -63,11 +66,18 @@ int waitUntilGone(const char* caption) {
     return 1;
 }
 
+// The button clicks itself, so a radio button is checked as by the mouse.
 // Posted, not sent: the click may open a message box that waits for us.
 int click(HWND dialog, const char* id) {
-    HWND item = control(dialog, id);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(item), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(item));
+    PostMessageW(control(dialog, id), BM_CLICK, 0, 0);
+    return 0;
+}
+
+int rect(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top, place.left,
+                place.top);
     return 0;
 }
 
@@ -80,6 +90,7 @@ int select(HWND dialog, const char* id, const char* text) {
         std::fprintf(stderr, "game_driver: no line \"%s\"\n", text);
         return 1;
     }
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
     SendMessageW(list, LB_SETCURSEL, line, 0);
     notify(dialog, list, LBN_SELCHANGE);
     return 0;
@@ -109,9 +120,10 @@ int main(int argc, char** argv) {
     if (command == "wait" && argc == 3) return waitForWindow(argv[2]) != nullptr ? 0 : 1;
     if (command == "gone" && argc == 3) return waitUntilGone(argv[2]);
     if (command == "click" && argc == 4) return click(waitForWindow(argv[2]), argv[3]);
+    if (command == "rect" && argc == 3) return rect(waitForWindow(argv[2]));
     if (command == "select" && argc == 5) return select(waitForWindow(argv[2]), argv[3], argv[4]);
     if (command == "type" && argc == 5) return type(waitForWindow(argv[2]), argv[3], argv[4]);
     if (command == "answer" && argc <= 3) return answer(argc == 3 ? argv[2] : nullptr);
-    std::fprintf(stderr, "usage: game_driver wait|gone|click|select|type|answer ...\n");
+    std::fprintf(stderr, "usage: game_driver wait|gone|click|rect|select|type|answer ...\n");
     return 2;
 }
