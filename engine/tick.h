@@ -6,3 +6,7 @@ struct AppState;
 
 // The handler of timer 1. Allocates nothing.
 void animationTick(AppState& app);
+
+// What follows a pair leaving the board, taken by hand or by Redo: play goes
+// on (Save game is offered), or the game is over, or it is won.
+void afterPairRemoved(AppState& app);
