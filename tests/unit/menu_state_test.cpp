@@ -49,8 +49,7 @@ TEST(MenuState, GameModeByFlags) {
         {0, 0, "", 0, 0, 0, false, false},          {1, 0, "classic.kvl", 0, 0, 0, false, false},
         {0, 1, "a", 0, 0, 0, false, false},         {1, 1, "", 0, 0, 0, false, false},
         {1, 1, "a", 1, 1, 0, true, false},          {1, 1, "a", 0, 3, 0, false, true},
-        {1, 1, "a", 2, 3, 0, true, true},           {1, 0, "a", 2, 3, 0, false, false},
-        {0, 0, "a", 72, 72, 1, true, false}};
+        {1, 0, "a", 2, 3, 0, false, false},         {0, 0, "a", 72, 72, 1, true, false}};
     for (const Case& c : cases) {
         auto app = newTestState();
         app->editorLayer = 2;

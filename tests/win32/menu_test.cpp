@@ -119,9 +119,7 @@ TEST(MenuStateTest, EightItemsFollowTheModeOnTheRealMenu) {
         {1, 4, 1, 1, "classic.kvl", 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_DOWN}},
         {0, 0, 1, 1, "classic.kvl", 2, 1,
          {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_UNDO, IDM_REDO}},
-        {0, 0, 1, 1, "classic.kvl", 0, 1, {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_REDO}},
         {0, 0, 1, 0, "classic.kvl", 2, 1, {IDM_SAVE_GAME, IDM_RESTART_GAME}},
-        {1, 2, 0, 1, "", 2, 1, {IDM_SAVE_PUZZLE, IDM_LAYER_UP, IDM_LAYER_DOWN}},
     };
     const int eight[] = {IDM_SAVE_PUZZLE, IDM_SAVE_GAME,  IDM_HINT, IDM_RESTART_GAME,
                          IDM_LAYER_DOWN,  IDM_LAYER_UP,   IDM_UNDO, IDM_REDO};
