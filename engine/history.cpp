@@ -63,6 +63,6 @@ void redoStep(AppState& app) {
         cell.opacity = 0;
     }
     app.selectedX = -1;
+    requestRepaint(app);  // the board shows the pair gone behind an end message
     afterPairRemoved(app);
-    requestRepaint(app);
 }
