@@ -1,8 +1,9 @@
 // Speed of the engine's hot paths: the move search after every pair, one
-// deal, and the 25 ms tick with and without running effects.
+// deal, the 25 ms tick with and without running effects, and Undo and Redo.
 #include <benchmark/benchmark.h>
 
 #include "engine/deal.h"
+#include "engine/history.h"
 #include "engine/moves.h"
 #include "engine/random.h"
 #include "engine/tick.h"
@@ -77,6 +78,33 @@ void BM_TickWithEffects(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TickWithEffects);
+
+// One Undo and one Redo after `pairs` pairs taken through the tick: the time
+// must not grow with the depth of the history. Redo's share is the move
+// search that decides whether the game goes on.
+void BM_UndoRedo(benchmark::State& state) {
+    auto app = newTestState();
+    pyramidLayout(app->puzzle);
+    seedRandom(*app, 1);
+    dealTiles(*app, app->board, app->puzzle);
+    app->gameActive = 1;
+    Move move;
+    while (app->history.cursor < state.range(0) && findMoves(*app, app->board, move) != 0) {
+        for (const Anchor& tile : {move.first, move.second}) {
+            cellAt(app->board, tile.z, tile.y, tile.x).effect = EffectVanishing;
+            cellAt(app->board, tile.z, tile.y, tile.x).opacity = 100;
+        }
+        for (int tick = 0; tick < 25; ++tick) animationTick(*app);
+    }
+    int steps = 0;
+    for (auto _ : state) {
+        undoStep(*app);
+        redoStep(*app);
+        if (++steps % 1024 == 0) fakeHost().reset();  // the fake's notes would grow
+    }
+    state.counters["depth"] = app->history.cursor;
+}
+BENCHMARK(BM_UndoRedo)->Arg(1)->Arg(30);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "engine/editor.h"
 
 #include "engine/free_rule.h"
+#include "engine/history.h"
 #include "engine/host.h"
 #include "shell/app_state.h"
 #include "shell/geometry.h"
@@ -10,6 +11,7 @@ void createPuzzle(AppState& app) {
     app.editorLayer = 0;
     app.canSaveGame = 0;
     clearBoard(app.board);
+    clearHistory(app.history);
     refreshMenu(app);
     layoutBoard(app);
     requestRepaint(app);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/deal.h"
+#include "engine/history.h"
 #include "engine/host.h"
 #include "engine/moves.h"
 #include "files/puzzle_file.h"
@@ -24,6 +25,7 @@ void newGame(AppState& app) {
         return;
     }
     app.puzzle = app.layoutBuffer;
+    clearHistory(app.history);
 
     Move move;
     int deals = 0;

@@ -1,5 +1,6 @@
 #include "engine/tick.h"
 
+#include "engine/history.h"
 #include "engine/host.h"
 #include "engine/moves.h"
 #include "shell/app_state.h"
@@ -8,12 +9,14 @@ namespace {
 
 struct TickResult {
     bool layerSound = false;
-    bool removed = false;
+    int removed = 0;    // tiles that left the board
+    HistoryStep taken{};  // the first two of them: the pair
     bool redraw = false;
     int nextLayer = 0;  // the layer whose turn to appear has come; 0 = none
 };
 
-void advanceCell(AppState& app, Cell& cell, int z, TickResult& result) {
+void advanceCell(AppState& app, int index, int z, TickResult& result) {
+    Cell& cell = app.board.cells[index];
     switch (cell.effect) {
     case EffectNone:
         break;
@@ -37,9 +40,11 @@ void advanceCell(AppState& app, Cell& cell, int z, TickResult& result) {
         if (cell.opacity == 100) playEventSound(app, SoundPairCompleted);
         cell.opacity -= 4;
         if (cell.opacity <= 0) {
+            if (result.removed < 2)
+                result.taken.tiles[result.removed] = {index, cell.type, cell.number};
+            ++result.removed;
             cell.number = 0;
             cell.effect = EffectNone;
-            result.removed = true;
         }
         result.redraw = true;
         break;
@@ -73,8 +78,11 @@ void showAllLayers(Board& board) {
         if (cell.effect == EffectAppearing) cell.effect = EffectNone;
 }
 
+}  // namespace
+
 void afterPairRemoved(AppState& app) {
     app.gameActive = 1;
+    app.history.gameEnded = 0;
     Move move;
     if (countTiles(app.board) == 0) {
         playEventSound(app, SoundLevelCompleted);
@@ -82,6 +90,7 @@ void afterPairRemoved(AppState& app) {
                     MessageIcon::Information);
         app.gameActive = 0;
         app.canSaveGame = 0;
+        app.history.gameEnded = 1;
         showAllLayers(app.board);
     } else if (findMoves(app, app.board, move) != 0) {
         app.canSaveGame = 1;
@@ -90,12 +99,11 @@ void afterPairRemoved(AppState& app) {
                     "There is no variant of move on the game field. Game over.",
                     MessageIcon::Information);
         app.gameActive = 0;
+        app.history.gameEnded = 1;
         showAllLayers(app.board);
     }
     refreshMenu(app);
 }
-
-}  // namespace
 
 bool effectsRunning(const Board& board) {
     for (const Cell& cell : board.cells)
@@ -107,11 +115,14 @@ void animationTick(AppState& app) {
     TickResult result;
     for (int z = 0; z < kLayers; ++z)
         for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i)
-            advanceCell(app, app.board.cells[i], z, result);
+            advanceCell(app, i, z, result);
 
     // The showing of each layer sounds like an unselection.
     if (result.layerSound) playEventSound(app, SoundUnselection);
     if (result.nextLayer != 0) showNextLayer(app, result.nextLayer);
-    if (result.removed) afterPairRemoved(app);
+    if (result.removed != 0) {
+        if (result.removed == 2) recordStep(app.history, result.taken);
+        afterPairRemoved(app);
+    }
     if (result.redraw) requestRepaint(app);
 }

@@ -11,3 +11,7 @@ void animationTick(AppState& app);
 // Whether any cell still has an effect to advance: only then does the clock
 // need to tick.
 bool effectsRunning(const Board& board);
+
+// What follows a pair leaving the board, taken by hand or by Redo: play goes
+// on (Save game is offered), or the game is over, or it is won.
+void afterPairRemoved(AppState& app);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/history.h"
 #include "files/file_path.h"
 #include "files/profile.h"
 #include "files/puzzle_file.h"
@@ -118,6 +119,7 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     }
     app.board = *board;
     app.puzzle = *layout;
+    clearHistory(app.history);
     app.canSaveGame = 0;
     app.editorMode = 0;
     app.gameActive = 1;

@@ -44,6 +44,8 @@
 #define IDM_RESTART_GAME 32808
 #define IDM_ZOOM_IN 32814
 #define IDM_ZOOM_OUT 32815
+#define IDM_UNDO 32816
+#define IDM_REDO 32817
 
 // About box controls
 #define IDC_ABOUT_VERSION 1010

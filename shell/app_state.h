@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/board.h"
+#include "engine/history.h"
 #include "files/file_path.h"
 #include "render/view_settings.h"
 #include "sound/sound_event.h"
@@ -45,6 +46,8 @@ struct AppState {
     int32_t selectedX;  // -1 = nothing selected
     int32_t selectedY;
     int32_t selectedZ;
+
+    History history;  // the pairs taken since the deal, for Undo and Redo
 
     int32_t buttonsSwapped;
 

@@ -1,5 +1,6 @@
 #include "shell/menu_state.h"
 
+#include "engine/history.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
 
@@ -11,6 +12,8 @@ void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateIte
         items[3] = {IDM_RESTART_GAME, false};
         items[4] = {IDM_LAYER_DOWN, app.editorLayer != 0};
         items[5] = {IDM_LAYER_UP, app.editorLayer + 1 < 5};
+        items[6] = {IDM_UNDO, false};
+        items[7] = {IDM_REDO, false};
     } else {
         items[0] = {IDM_SAVE_PUZZLE, false};
         items[1] = {IDM_LAYER_UP, false};
@@ -18,5 +21,7 @@ void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateIte
         items[3] = {IDM_SAVE_GAME, app.canSaveGame != 0};
         items[4] = {IDM_HINT, app.gameActive != 0};
         items[5] = {IDM_RESTART_GAME, app.lastGame[0] != '\0'};
+        items[6] = {IDM_UNDO, canUndo(app)};
+        items[7] = {IDM_REDO, canRedo(app)};
     }
 }

@@ -10,8 +10,8 @@ struct MenuItemState {
     bool enabled;
 };
 
-constexpr int kMenuStateItems = 6;
+constexpr int kMenuStateItems = 8;
 
-// The six items that depend on the mode and the game, in the order they are
+// The eight items that depend on the mode and the game, in the order they are
 // applied to the menu.
 void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateItems]);

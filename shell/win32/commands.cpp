@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "engine/editor.h"
+#include "engine/history.h"
 #include "engine/host.h"
 #include "engine/moves.h"
 #include "engine/new_game.h"
@@ -78,6 +79,8 @@ bool runCommand(AppState& app, unsigned id) {
     case IDM_SAVE_GAME: openSaveGameDialog(app); break;
     case IDM_RESTART_GAME: restartGame(app); break;
     case IDM_HINT: showHint(app); break;
+    case IDM_UNDO: undoStep(app); break;
+    case IDM_REDO: redoStep(app); break;
     case IDM_CREATE_PUZZLE: createPuzzle(app); break;
     case IDM_LAYER_UP: changeEditorLayer(app, +1); break;
     case IDM_LAYER_DOWN: changeEditorLayer(app, -1); break;

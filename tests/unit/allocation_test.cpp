@@ -1,5 +1,6 @@
-// The move search and the tick run on every pair and every 25 ms: they must
-// not touch the heap. This file counts every allocation of the test program.
+// The move search and the tick run on every pair and every 25 ms, Undo and
+// Redo at the player's pace through a whole game: they must not touch the
+// heap. This file counts every allocation of the test program.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -7,6 +8,7 @@
 #include <new>
 
 #include "engine/deal.h"
+#include "engine/history.h"
 #include "engine/moves.h"
 #include "engine/tick.h"
 #include "fake_host.h"
@@ -45,6 +47,22 @@ TEST(Allocation, MoveSearchAndTickUseNoHeap) {
     EXPECT_EQ(allocations - before, 0);
     EXPECT_GT(found, 0);
     EXPECT_GT(fakeHost().count(HostCall::Repaint), 0) << "the tick did work";
+}
+
+TEST(Allocation, UndoAndRedoUseNoHeap) {
+    auto app = newTestState();
+    placeRow(app->board, 0, 0, 4, 2, TypeWinds, 1);  // the pair at columns 0 and 2 is taken
+    app->gameActive = 1;
+    recordStep(app->history, HistoryStep{{{0, TypeWinds, 1}, {2, TypeWinds, 1}}});
+    fakeHost().calls.reserve(1000);
+
+    const long before = allocations;
+    undoStep(*app);
+    const int afterUndo = countTiles(app->board);
+    redoStep(*app);
+    EXPECT_EQ(allocations - before, 0);
+    EXPECT_EQ(afterUndo, 4);
+    EXPECT_EQ(countTiles(app->board), 2);
 }
 
 }  // namespace

@@ -21,6 +21,8 @@ TEST(MenuState, EditorModeByLayer) {
     app->editorMode = 1;
     app->canSaveGame = 1;
     app->gameActive = 1;
+    app->history.count = 2;  // steps in both directions: the editor offers neither
+    app->history.cursor = 1;
     std::strcpy(app->lastGame, "classic.kvl");
     struct Case { int layer; bool down, up; };
     const Case cases[] = {{0, false, true}, {2, true, true}, {4, true, false}};
@@ -28,25 +30,41 @@ TEST(MenuState, EditorModeByLayer) {
         app->editorLayer = c.layer;
         const std::vector<std::pair<int, bool>> expected = {
             {IDM_SAVE_PUZZLE, true}, {IDM_SAVE_GAME, false}, {IDM_HINT, false},
-            {IDM_RESTART_GAME, false}, {IDM_LAYER_DOWN, c.down}, {IDM_LAYER_UP, c.up}};
+            {IDM_RESTART_GAME, false}, {IDM_LAYER_DOWN, c.down}, {IDM_LAYER_UP, c.up},
+            {IDM_UNDO, false},         {IDM_REDO, false}};
         EXPECT_EQ(states(*app), expected) << "layer " << c.layer;
     }
 }
 
+// Undo and Redo need a step on their side of the cursor, and play on or a
+// game ended by its last pair: a vanishing pair (play off, not ended) stops them.
 TEST(MenuState, GameModeByFlags) {
-    struct Case { int canSave, active; const char* lastGame; };
-    const Case cases[] = {{0, 0, ""}, {1, 0, "classic.kvl"}, {0, 1, "a"}, {1, 1, ""}};
+    struct Case {
+        int canSave, active;
+        const char* lastGame;
+        int cursor, count, ended;
+        bool undo, redo;
+    };
+    const Case cases[] = {
+        {0, 0, "", 0, 0, 0, false, false},          {1, 0, "classic.kvl", 0, 0, 0, false, false},
+        {0, 1, "a", 0, 0, 0, false, false},         {1, 1, "", 0, 0, 0, false, false},
+        {1, 1, "a", 1, 1, 0, true, false},          {1, 1, "a", 0, 3, 0, false, true},
+        {1, 0, "a", 2, 3, 0, false, false},         {0, 0, "a", 72, 72, 1, true, false}};
     for (const Case& c : cases) {
         auto app = newTestState();
         app->editorLayer = 2;
         app->canSaveGame = c.canSave;
         app->gameActive = c.active;
         std::strcpy(app->lastGame, c.lastGame);
+        app->history.cursor = c.cursor;
+        app->history.count = c.count;
+        app->history.gameEnded = c.ended;
         const std::vector<std::pair<int, bool>> expected = {
             {IDM_SAVE_PUZZLE, false}, {IDM_LAYER_UP, false}, {IDM_LAYER_DOWN, false},
             {IDM_SAVE_GAME, c.canSave != 0}, {IDM_HINT, c.active != 0},
-            {IDM_RESTART_GAME, c.lastGame[0] != '\0'}};
-        EXPECT_EQ(states(*app), expected) << c.canSave << c.active << c.lastGame;
+            {IDM_RESTART_GAME, c.lastGame[0] != '\0'}, {IDM_UNDO, c.undo}, {IDM_REDO, c.redo}};
+        EXPECT_EQ(states(*app), expected)
+            << c.canSave << c.active << c.lastGame << " steps " << c.cursor << "/" << c.count;
     }
 }
 
