@@ -45,8 +45,11 @@ SIZE bitmapSize(HBITMAP bitmap) {
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
-// The whole sheet, stretched from its own size to `percent` of it.
-void stretchSheet(const PlatformState& p, Surface& target, double percent) {
+// The whole sheet, stretched from its own size to `percent` of it. The sheet
+// itself is loaded for the stretch and let go again: a scale changes rarely,
+// and the full-size sheet is the largest bitmap of all.
+void stretchSheet(PlatformState& p, Surface& target, double percent) {
+    selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(IDB_TILE_SHEET)));
     const SIZE sheet = bitmapSize(p.sheetDC.bitmap);
     const int width = static_cast<int>(sheet.cx * percent / 100);
     const int height = static_cast<int>(sheet.cy * percent / 100);
@@ -54,6 +57,7 @@ void stretchSheet(const PlatformState& p, Surface& target, double percent) {
     SetStretchBltMode(target.dc, HALFTONE);
     SetBrushOrgEx(target.dc, 0, 0, nullptr);
     StretchBlt(target.dc, 0, 0, width, height, p.sheetDC.dc, 0, 0, sheet.cx, sheet.cy, SRCCOPY);
+    dropBitmap(p.sheetDC);
 }
 
 }  // namespace
@@ -78,8 +82,7 @@ void createSurfaces(AppState& app) {
 }
 
 void loadTileSheet(AppState& app) {
-    PlatformState& p = *app.platform;
-    selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(IDB_TILE_SHEET)));
+    app.platform->sheetReady = true;
     rescaleSheet(app);
 }
 
@@ -111,6 +114,7 @@ void releaseSurfaces(AppState& app) {
                             &p.backBufferDC};
     for (Surface* surface : all) release(*surface);
     p.sheetScale = 0;
+    p.sheetReady = false;
     releaseClipShapes(p.clipCache);
     if (p.backgroundBrush != nullptr) DeleteObject(p.backgroundBrush);
     p.backgroundBrush = nullptr;
@@ -121,7 +125,7 @@ void releaseSurfaces(AppState& app) {
 // again at the same scale costs nothing.
 void rescaleSheet(AppState& app) {
     PlatformState* p = app.platform;
-    if (p == nullptr || p->sheetDC.bitmap == nullptr || p->scaledSheetDC.dc == nullptr) return;
+    if (p == nullptr || !p->sheetReady || p->scaledSheetDC.dc == nullptr) return;
     if (p->sheetScale == app.view.scale) return;
     stretchSheet(*p, p->scaledSheetDC, app.view.scale);
     p->sheetScale = app.view.scale;

@@ -15,8 +15,8 @@ constexpr int kTintWidth = 96, kTintHeight = 120;
 // when a dialog first asks for it, the back buffer with fitBackBuffer.
 void createSurfaces(AppState& app);
 
-// Loads the tile sheet and scales it to the current scale. Until then the
-// scale may change freely: nothing is stretched.
+// Scales the tile sheet to the current scale, the first time at the end of
+// start-up: until then the scale may change freely and nothing is stretched.
 void loadTileSheet(AppState& app);
 
 // Grows the back buffer to hold a client area of width x height; it never

@@ -10,6 +10,7 @@
 #include "shell/geometry.h"
 #include "shell/win32/dialog_commands.h"
 #include "shell/win32/platform_state.h"
+#include "shell/win32/system_function.h"
 
 namespace {
 
@@ -129,7 +130,8 @@ void chooseSwatchColor(HWND dialog, int id) {
     choice.hwndOwner = dialog;
     choice.lpCustColors = custom;
     choice.Flags = CC_ANYCOLOR;
-    if (!ChooseColorA(&choice)) return;
+    auto* chooseColor = systemFunction<decltype(ChooseColorA)>("comdlg32.dll", "ChooseColorA");
+    if (chooseColor == nullptr || !chooseColor(&choice)) return;
     setSwatch(dialog, id, choice.rgbResult);
     InvalidateRect(dialog, nullptr, FALSE);
 }

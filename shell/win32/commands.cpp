@@ -15,6 +15,7 @@
 #include "shell/geometry.h"
 #include "shell/win32/dialog_commands.h"
 #include "shell/win32/platform_state.h"
+#include "shell/win32/system_function.h"
 
 namespace {
 
@@ -51,9 +52,13 @@ void openAbout(AppState& app) {
                     aboutDialog, 0);
 }
 
-void openHomePage(AppState& app) {
-    ShellExecuteA(app.platform->mainWindow, "open", "orvane.url", nullptr, nullptr, SW_SHOWNORMAL);
+// The shell's "open" verb, from shell32 loaded on first use.
+void shellOpen(AppState& app, const char* file, const char* parameters) {
+    auto* open = systemFunction<decltype(ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (open != nullptr) open(app.platform->mainWindow, "open", file, parameters, nullptr, SW_SHOWNORMAL);
 }
+
+void openHomePage(AppState& app) { shellOpen(app, "orvane.url", nullptr); }
 
 }  // namespace
 
@@ -66,7 +71,7 @@ void openHelp(AppState& app, int topic) {
         std::snprintf(parameters, sizeof parameters, "-mapid %s %s.chm", app.numberText,
                       app.programName);
     }
-    ShellExecuteA(app.platform->mainWindow, "open", "HH", parameters, nullptr, SW_SHOWNORMAL);
+    shellOpen(app, "HH", parameters);
 }
 
 bool runCommand(AppState& app, unsigned id) {

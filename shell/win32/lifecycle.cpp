@@ -26,11 +26,13 @@ void onCreate(AppState& app, HWND window) {
     app.buttonsSwapped = detectSwappedButtons();
     seedRandom(app, GetTickCount());
     createSurfaces(app);
-    recreateBackBuffer(app);
     rebuildBackground(app);
     storeTileTables(app);
     newGame(app);
     placeWindow(app, saved);  // no smaller than the board of the dealt puzzle allows
+    RECT client{};
+    GetClientRect(window, &client);
+    fitBackBuffer(app, client.right, client.bottom);  // made to the placed window's size
     loadTileSheet(app);  // stretched once, at the scale the placed board takes
     syncAnimationTimer(app);
     refreshMenu(app);

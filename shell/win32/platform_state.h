@@ -19,9 +19,10 @@ struct PlatformState {
     HINSTANCE instance;
     HWND mainWindow;
 
-    Surface sheetDC;         // the tile sheet at 100 %
+    Surface sheetDC;         // the tile sheet at 100 %, only while it is stretched
     Surface scaledSheetDC;   // the sheet at the current scale; tiles are copied from here
     double sheetScale;       // the scale scaledSheetDC holds; 0 = not made yet
+    bool sheetReady;         // start-up is far enough for the sheet to be stretched
     Surface previewSheetDC;  // the sheet at a quarter, for the dialog previews
     Surface shadeDC;         // grey, laid over the layer above in the editor
     Surface tintDC;          // the ink, laid over the selected tile

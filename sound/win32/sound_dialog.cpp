@@ -9,6 +9,7 @@
 #include "shell/app_state.h"
 #include "shell/win32/dialog_commands.h"
 #include "shell/win32/platform_state.h"
+#include "shell/win32/system_function.h"
 
 namespace {
 
@@ -94,7 +95,8 @@ void selectRowFile(HWND dialog, int row) {
     choice.lpstrTitle = "Please select a wave file";
     choice.Flags =
         OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (GetOpenFileNameA(&choice)) ListView_SetItemText(soundList(dialog), row, FileColumn, file);
+    auto* chooseFile = systemFunction<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    if (chooseFile != nullptr && chooseFile(&choice)) ListView_SetItemText(soundList(dialog), row, FileColumn, file);
 }
 
 void onCommand(HWND dialog, AppState& app, int id) {
