@@ -8,6 +8,21 @@ PixelSize previewSize(const Board& layout) {
                      (edges.row0 + 1) * m.depth + extent.rows * m.height / 2};
 }
 
+PixelRect previewPlace(PixelSize size, int boxWidth, int boxHeight) {
+    const long long width = size.width, height = size.height;
+    PixelSize fitted = size;
+    if (width > boxWidth || height > boxHeight) {
+        // The side that overflows more sets the ratio: compare width / height
+        // with the box's by multiplying across.
+        if (width * boxHeight >= height * boxWidth)
+            fitted = PixelSize{boxWidth, static_cast<int>(height * boxWidth / width)};
+        else
+            fitted = PixelSize{static_cast<int>(width * boxHeight / height), boxHeight};
+    }
+    return PixelRect{(boxWidth - fitted.width) / 2, (boxHeight - fitted.height) / 2, fitted.width,
+                     fitted.height};
+}
+
 PixelPoint previewOrigin(const Board& layout, int boxWidth, int boxHeight) {
     const TileMetrics m = tileMetrics(kPreviewScale);
     const RaisedEdges edges = raisedEdges(layout);

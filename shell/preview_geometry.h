@@ -15,3 +15,14 @@ PixelSize previewSize(const Board& layout);
 // the layout in a box; a layout wider or taller than the box starts at the
 // box's left or top edge. Tiles raised over column 0 and row 0 stay inside.
 PixelPoint previewOrigin(const Board& layout, int boxWidth, int boxHeight);
+
+struct PixelRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// Where a picture of `size` goes in a box: at its own size when it fits;
+// else shrunk, proportions kept, until it does. Centred either way.
+PixelRect previewPlace(PixelSize size, int boxWidth, int boxHeight);

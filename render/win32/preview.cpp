@@ -38,15 +38,47 @@ void drawMessage(const AppState& app, const PreviewBox& box, const std::string& 
     DrawTextA(buffer, message.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
-// `tiles` placed as on the board of `layout`, centred by the layout's size.
-void drawTiles(AppState& app, const PreviewBox& box, const Board& layout, const Board& tiles) {
-    const PixelPoint origin = previewOrigin(layout, box.area.right, box.area.bottom);
+// Draws the tiles at a quarter of full size with the face of a layer-0 tile
+// at column 0, row 0 at (x, y) of the back buffer.
+void drawQuarter(AppState& app, const Board& tiles, int x, int y) {
     // The game's selected tile is no tile of a preview: it gets no tint.
     const int selected = app.selectedX;
     app.selectedX = -1;
-    drawBoard(app, app.platform->backBufferDC.dc, tiles, previewSheet(app), origin.x,
-              origin.y, kPreviewScale);
+    drawBoard(app, app.platform->backBufferDC.dc, tiles, previewSheet(app), x, y, kPreviewScale);
     app.selectedX = selected;
+}
+
+// A colour no tile holds: what is left of it after the tiles are drawn is
+// the background, which a shrunk picture leaves as it was.
+constexpr COLORREF kKeyColour = RGB(248, 0, 248);  // exact in every pixel format
+
+// `tiles` placed as on the board of `layout`, centred by the layout's size.
+// A layout larger than the box is drawn below the box's area of the back
+// buffer and shrunk into it, so that the whole puzzle shows.
+void drawTiles(AppState& app, const PreviewBox& box, const Board& layout, const Board& tiles) {
+    const int boxWidth = box.area.right, boxHeight = box.area.bottom;
+    const PixelSize size = previewSize(layout);
+    if (size.width <= boxWidth && size.height <= boxHeight) {
+        const PixelPoint origin = previewOrigin(layout, boxWidth, boxHeight);
+        drawQuarter(app, tiles, origin.x, origin.y);
+        return;
+    }
+    // Below the box's area: the picture at its size, then shrunk beside it
+    // in whole pixels, then laid into the box without its key colour.
+    const PixelRect place = previewPlace(size, boxWidth, boxHeight);
+    fitBackBuffer(app, size.width + place.width, boxHeight + size.height);
+    HDC buffer = app.platform->backBufferDC.dc;
+    const RECT picture{0, boxHeight, size.width, boxHeight + size.height};
+    HBRUSH key = CreateSolidBrush(kKeyColour);
+    FillRect(buffer, &picture, key);
+    DeleteObject(key);
+    const PixelPoint origin = previewOrigin(layout, size.width, size.height);
+    drawQuarter(app, tiles, origin.x, boxHeight + origin.y);
+    SetStretchBltMode(buffer, COLORONCOLOR);
+    StretchBlt(buffer, size.width, boxHeight, place.width, place.height, buffer, 0, boxHeight,
+               size.width, size.height, SRCCOPY);
+    TransparentBlt(buffer, place.x, place.y, place.width, place.height, buffer, size.width,
+                   boxHeight, place.width, place.height, kKeyColour);
 }
 
 void endPreview(const AppState& app, const PreviewBox& box) {

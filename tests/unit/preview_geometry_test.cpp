@@ -39,4 +39,26 @@ TEST(PreviewGeometry, SizeAndCentringInTheBox) {
     }
 }
 
+// A picture that fits keeps its size; a larger one shrinks, proportions
+// kept, by the ratio of the side that overflows more.
+TEST(PreviewGeometry, LargerPicturesShrinkIntoTheBox) {
+    struct Row {
+        const char* what;
+        int width, height, boxWidth, boxHeight;
+        PixelRect place;
+    } rows[] = {
+        {"fits: centred at its size", 300, 200, 442, 327, {71, 63, 300, 200}},
+        {"too wide: the width sets the ratio", 606, 252, 442, 327, {0, 72, 442, 183}},
+        {"too tall: the height sets the ratio", 300, 396, 442, 327, {97, 0, 247, 327}},
+        {"both: the side that overflows more", 900, 500, 450, 300, {0, 25, 450, 250}},
+    };
+    for (const Row& r : rows) {
+        const PixelRect place = previewPlace(PixelSize{r.width, r.height}, r.boxWidth, r.boxHeight);
+        EXPECT_EQ(place.x, r.place.x) << r.what;
+        EXPECT_EQ(place.y, r.place.y) << r.what;
+        EXPECT_EQ(place.width, r.place.width) << r.what;
+        EXPECT_EQ(place.height, r.place.height) << r.what;
+    }
+}
+
 }  // namespace
