@@ -1,5 +1,6 @@
 // The status bar of the real window: its parts, the room it takes from the
-// board, the solver's verdict arriving from the worker, and the clock.
+// board, the solver's verdict arriving from the worker, and the clock; and
+// the menu item that asks for deals the solver wins.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -118,6 +119,15 @@ TEST_F(StatusBarTest, TheClockRunsOnlyWhileAGameIsPlayedInAVisibleWindow) {
     app().gameActive = 0;
     syncClock(app());
     EXPECT_FALSE(app().platform->clockTimerOn);
+}
+
+TEST_F(StatusBarTest, WinnableDealsOnlyIsACheckItemThatToggles) {
+    const HMENU menu = GetMenu(window);
+    for (int on : {1, 0}) {
+        SendMessageA(window, WM_COMMAND, IDM_WINNABLE_ONLY, 0);
+        EXPECT_EQ(app().winnableOnly, on);
+        EXPECT_EQ((GetMenuState(menu, IDM_WINNABLE_ONLY, MF_BYCOMMAND) & MF_CHECKED) != 0, on == 1);
+    }
 }
 
 }  // namespace
