@@ -49,11 +49,17 @@ int walkPairs(const Board& board, const FreeTiles& free, int wanted, Move* found
 
 }  // namespace
 
-int findMoves(AppState& app, const Board& board, Move& move) {
+int countMoves(const Board& board) {
     FreeTiles free;
     collectFreeTiles(board, free);
-    const int count = walkPairs(board, free, -1, nullptr);
+    return walkPairs(board, free, -1, nullptr);
+}
+
+int findMoves(AppState& app, const Board& board, Move& move) {
+    const int count = countMoves(board);
     if (count == 0) return 0;
+    FreeTiles free;
+    collectFreeTiles(board, free);
     walkPairs(board, free, nextRandom(app) % count, &move);
     return count;
 }

@@ -11,6 +11,10 @@ struct Move {
     Anchor second;
 };
 
+// Counts every pair of free matching tiles, drawing nothing: what the status
+// bar shows.
+int countMoves(const Board& board);
+
 // Counts every pair of free matching tiles and, when there is one, picks one
 // of them with one draw of the random generator. Returns the count: 0 exactly
 // when no pair exists. Allocates nothing and has no upper bound on pairs.

@@ -7,9 +7,22 @@
 #include "engine/history.h"
 #include "engine/host.h"
 #include "engine/moves.h"
+#include "engine/solver.h"
 #include "files/puzzle_file.h"
 #include "shell/app_state.h"
 #include "shell/geometry.h"
+
+namespace {
+
+// Whether a fresh deal may stay: it has a move, or with winnableOnly the
+// solver wins it (which draws nothing from the random generator).
+bool dealWanted(AppState& app) {
+    if (app.winnableOnly != 0) return solveBoard(app.board, kDealSolveBudget).verdict == Verdict::Winnable;
+    Move move;
+    return findMoves(app, app.board, move) != 0;
+}
+
+}  // namespace
 
 void newGame(AppState& app) {
     FilePath& path = app.filePath;
@@ -27,12 +40,13 @@ void newGame(AppState& app) {
     app.puzzle = app.layoutBuffer;
     clearHistory(app.history);
 
-    Move move;
+    const int maxDeals = app.winnableOnly != 0 ? kMaxWinnableDeals : kMaxDeals;
     int deals = 0;
     do {
         dealTiles(app, app.board, app.layoutBuffer);
         ++deals;
-    } while (findMoves(app, app.board, move) == 0 && deals < kMaxDeals);
+    } while (!dealWanted(app) && deals < maxDeals);
+    app.secondsPlayed = 0;
 
     app.editorMode = 0;
     app.canSaveGame = 0;
@@ -41,6 +55,7 @@ void newGame(AppState& app) {
     app.selectedX = -1;
     requestRepaint(app);
 
+    Move move;
     if (findMoves(app, app.board, move) == 0) {
         showMessage(app, kMainWindow, "There is no variant of move on the game field. Game over.",
                     MessageIcon::Information);

@@ -7,7 +7,13 @@ struct AppState;
 // At most this many deals are tried for one with a first move.
 constexpr int kMaxDeals = 21;
 
-// Reads "Puzzle\<lastGame>", deals until a move exists (at most 21 times),
+// With "Winnable deals only", at most this many deals are tried for one the
+// solver wins, each searched up to kDealSolveBudget positions.
+constexpr int kMaxWinnableDeals = 100;
+constexpr int kDealSolveBudget = 200000;
+
+// Reads "Puzzle\<lastGame>", deals until a move exists (at most 21 times;
+// with winnableOnly, until the solver wins the deal, at most 100 times),
 // lays out the board and starts the appear effect. A puzzle that does not
 // read is reported and forgotten (lastGame emptied); the game on screen stays.
 void newGame(AppState& app);

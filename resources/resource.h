@@ -46,6 +46,10 @@
 #define IDM_ZOOM_OUT 32815
 #define IDM_UNDO 32816
 #define IDM_REDO 32817
+#define IDM_WINNABLE_ONLY 32818
+
+// The main window's status bar
+#define IDC_STATUS_BAR 1100
 
 // About box controls
 #define IDC_ABOUT_VERSION 1010

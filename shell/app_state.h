@@ -51,6 +51,9 @@ struct AppState {
 
     int32_t buttonsSwapped;
 
+    int32_t winnableOnly;   // New game deals again until the solver finds a win
+    int32_t secondsPlayed;  // the status bar's clock; a new game starts it at 0
+
     FilePath filePath;
 
     SoundEvent sounds[SoundEventCount];

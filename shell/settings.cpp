@@ -62,6 +62,7 @@ void readSettingsFrom(AppState& app, const Profile& profile, Rect& window) {
     // Emptied when the last puzzle could not be read: start on the default.
     profileString(profile, "LAST", "GAME", "", app.lastGame);
     if (app.lastGame[0] == '\0') setText(app.lastGame, "classic.kvl");
+    app.winnableOnly = profileInt(profile, "GAME", "WINNABLE_ONLY", 0) != 0 ? 1 : 0;
 
     for (int event = 0; event < SoundEventCount; ++event) {
         SoundEvent& sound = app.sounds[event];
@@ -91,6 +92,9 @@ std::string composeSettings(const AppState& app, const Rect& window) {
 
     text += "\r\n[LAST]\r\n";
     appendKey(text, "GAME", app.lastGame);
+
+    text += "\r\n[GAME]\r\n";
+    appendKey(text, "WINNABLE_ONLY", app.winnableOnly);
 
     text += "\r\n[SOUND]\r\n";
     for (const SoundEvent& sound : app.sounds) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/host.h"
 #include "render/editor_view.h"
 #include "render/tile_plan.h"
 #include "render/win32/draw_board.h"
@@ -67,8 +68,11 @@ void paintBoard(AppState& app, HDC window) {
     view = app.board;
     if (app.editorMode == 1) makeEditorView(view, app.editorLayer);
 
-    RECT client;
-    GetClientRect(p.mainWindow, &client);
+    // The board's area only: the status bar below paints itself.
+    int width = 0;
+    int height = 0;
+    clientSize(app, width, height);
+    const RECT client{0, 0, width, height};
     HDC buffer = p.backBufferDC.dc;
     FillRect(buffer, &client, p.backgroundBrush);
 

@@ -60,7 +60,17 @@ void shellOpen(AppState& app, const char* file, const char* parameters) {
 
 void openHomePage(AppState& app) { shellOpen(app, "orvane.url", nullptr); }
 
+void toggleWinnableOnly(AppState& app) {
+    app.winnableOnly = app.winnableOnly != 0 ? 0 : 1;
+    showWinnableOnly(app);
+}
+
 }  // namespace
+
+void showWinnableOnly(AppState& app) {
+    CheckMenuItem(GetMenu(app.platform->mainWindow), IDM_WINNABLE_ONLY,
+                  app.winnableOnly != 0 ? MF_CHECKED : MF_UNCHECKED);
+}
 
 void openHelp(AppState& app, int topic) {
     char parameters[2 * kTextSize];
@@ -92,6 +102,7 @@ bool runCommand(AppState& app, unsigned id) {
     case IDM_SAVE_PUZZLE: openSavePuzzleDialog(app); break;
     case IDM_SOUND: openSoundDialog(app); break;
     case IDM_VIEW: openViewDialog(app); break;
+    case IDM_WINNABLE_ONLY: toggleWinnableOnly(app); break;
     case IDM_USER_MANUAL: openHelp(app, 0); break;
     case IDM_TUTORIAL: openHelp(app, 1); break;
     case IDM_ABOUT: openAbout(app); break;

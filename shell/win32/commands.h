@@ -10,3 +10,6 @@ bool runCommand(AppState& app, unsigned id);
 // The help file in the HTML-help viewer: the manual for topic 0, else the
 // topic with that map id.
 void openHelp(AppState& app, int topic);
+
+// Checks the "Winnable deals only" item when the option is on.
+void showWinnableOnly(AppState& app);

@@ -35,9 +35,13 @@ bool askYesNo(AppState& app, Owner owner, const char* text) {
            IDYES;
 }
 
+// The board's part of the client area: all of it above the status bar.
 void clientSize(AppState& app, int& width, int& height) {
     RECT client{};
     GetClientRect(app.platform->mainWindow, &client);
+    RECT bar{};
+    if (app.platform->statusBar != nullptr) GetWindowRect(app.platform->statusBar, &bar);
     width = client.right;
-    height = client.bottom;
+    height = client.bottom - (bar.bottom - bar.top);
+    if (height < 0) height = 0;
 }

@@ -8,7 +8,10 @@
 #include "render/win32/surfaces.h"
 #include "shell/app_state.h"
 #include "shell/win32/animation_timer.h"
+#include "shell/win32/commands.h"
 #include "shell/win32/platform_state.h"
+#include "shell/win32/solver_thread.h"
+#include "shell/win32/status_bar.h"
 #include "shell/win32/window_placement.h"
 
 namespace {
@@ -25,6 +28,8 @@ void onCreate(AppState& app, HWND window) {
     loadSettings(app, saved);
     app.buttonsSwapped = detectSwappedButtons();
     seedRandom(app, GetTickCount());
+    createStatusBar(app);  // before the first layout: the board lies above it
+    startSolver(app);
     createSurfaces(app);
     rebuildBackground(app);
     storeTileTables(app);
@@ -35,10 +40,14 @@ void onCreate(AppState& app, HWND window) {
     fitBackBuffer(app, client.right, client.bottom);  // made to the placed window's size
     loadTileSheet(app);  // stretched once, at the scale the placed board takes
     syncAnimationTimer(app);
+    boardChanged(app);
+    syncClock(app);
+    showWinnableOnly(app);
     refreshMenu(app);
 }
 
 void onDestroy(AppState& app) {
+    stopSolver(app);
     saveSettings(app);
     releaseSurfaces(app);
     PostQuitMessage(0);

@@ -5,11 +5,12 @@
 
 struct AppState;
 
-// Settings, the mouse buttons, the random seed, the surfaces, the
-// background, the tile tables, the first deal, the window's placement, the
-// tile sheet at the scale the board then takes, the clock, the menu.
+// Settings, the mouse buttons, the random seed, the status bar, the solver's
+// worker, the surfaces, the background, the tile tables, the first deal, the
+// window's placement, the tile sheet at the scale the board then takes, the
+// clocks, the status bar's counts, the menu.
 void onCreate(AppState& app, HWND window);
 
-// Writes the settings while the window still exists, then releases the
-// surfaces and ends the message loop.
+// Stops the solver's worker, writes the settings while the window still
+// exists, then releases the surfaces and ends the message loop.
 void onDestroy(AppState& app);

@@ -12,12 +12,23 @@
 #include "shell/win32/commands.h"
 #include "shell/win32/lifecycle.h"
 #include "shell/win32/platform_state.h"
+#include "shell/win32/solver_thread.h"
+#include "shell/win32/status_bar.h"
 
 namespace {
 
 void onSize(AppState& app, LPARAM lParam) {
+    resizeStatusBar(app);
     fitBackBuffer(app, LOWORD(lParam), HIWORD(lParam));
     layoutBoard(app);
+}
+
+// After anything that may start or end an effect, change the board or end
+// the game: the timers and the status bar follow.
+void afterEvent(AppState& app) {
+    syncAnimationTimer(app);
+    syncStatus(app);
+    syncClock(app);
 }
 
 void onPaint(AppState& app, HWND window) {
@@ -27,27 +38,32 @@ void onPaint(AppState& app, HWND window) {
     EndPaint(window, &paint);
 }
 
-// The window may shrink until the board fits: at 50 % with auto scale, at
-// the current scale without; never beyond the screen.
+// The window may shrink until the board and the status bar below it fit:
+// the board at 50 % with auto scale, at the current scale without; never
+// beyond the screen.
 void setTrackLimits(const AppState& app, MINMAXINFO& limits) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const PixelSize client = minimumClientSize(app, screenWidth, screenHeight);
-    RECT frame{0, 0, client.width, client.height};
+    RECT frame{0, 0, client.width, client.height + statusBarHeight(app)};
     AdjustWindowRect(&frame, WS_CAPTION | WS_THICKFRAME, TRUE);
     limits.ptMinTrackSize = POINT{frame.right - frame.left, frame.bottom - frame.top};
     limits.ptMaxTrackSize = POINT{screenWidth, screenHeight};
 }
 
 void onTimer(AppState& app, WPARAM timer) {
+    if (timer == kClockTimer) {
+        clockTick(app);
+        return;
+    }
     if (timer != kAnimationTimer) return;
     animationTick(app);
-    syncAnimationTimer(app);
+    afterEvent(app);
 }
 
 void onButtonDown(AppState& app, UINT message, LPARAM lParam) {
     onBoardClick(app, static_cast<int>(message), LOWORD(lParam), HIWORD(lParam));
-    syncAnimationTimer(app);  // a match or a flash has begun
+    afterEvent(app);  // a match or a flash has begun
 }
 
 }  // namespace
@@ -105,7 +121,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_COMMAND:
         if (!runCommand(*app, LOWORD(wParam))) break;
-        if (LOWORD(wParam) != IDM_EXIT) syncAnimationTimer(*app);  // a deal, a hint
+        if (LOWORD(wParam) != IDM_EXIT) afterEvent(*app);  // a deal, a hint, a load
+        return 0;
+    case kSolvedMessage:
+        showVerdict(*app, wParam, lParam);
         return 0;
     case WM_TIMER:
         onTimer(*app, wParam);

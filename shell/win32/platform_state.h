@@ -15,6 +15,9 @@ struct Surface {
     HGDIOBJ displaced;
 };
 
+// The solver's worker thread and what it shares with the window.
+struct SolverWorker;
+
 struct PlatformState {
     HINSTANCE instance;
     HWND mainWindow;
@@ -31,6 +34,12 @@ struct PlatformState {
     HBRUSH backgroundBrush;
 
     bool animationTimerOn;  // timer 1 runs only while an effect does
+
+    HWND statusBar;
+    bool clockTimerOn;      // timer 2 runs only while a game is played in a visible window
+    Board statusTiles;      // the tiles in play the status bar counted last
+    long solveGeneration;   // the search whose verdict the status bar waits for
+    SolverWorker* solver;   // null while no worker runs
 
     ClipCache clipCache;   // the tiles' clip shapes, kept from paint to paint
     Board paintCopy;       // the paint's private copy of the board

@@ -28,6 +28,7 @@ TEST(FindMoves, CountsOnlyFreeMatchingPairs) {
         for (size_t i = 0; i < c.row.size(); ++i)
             if (c.row[i].number != 0)
                 place(app->board, 0, 0, 2 * static_cast<int>(i), c.row[i].type, c.row[i].number);
+        EXPECT_EQ(countMoves(app->board), c.pairs) << c.name;  // the status bar's count, no draw
         Move move{};
         EXPECT_EQ(findMoves(*app, app->board, move), c.pairs) << c.name;
     }
@@ -60,6 +61,7 @@ TEST(FindMoves, HoldsEveryPairOfAFullyFreeBoard) {
     auto app = newTestState();
     for (int i = 0; i < kTileCount; ++i) place(app->board, 0, (i / 16) * 2, (i % 16) * 3, TypeWinds, 3);
     ASSERT_EQ(countTiles(app->board), kTileCount);
+    EXPECT_EQ(countMoves(app->board), 144 * 143 / 2);
     Move move{};
     for (uint32_t seed = 0; seed < 20; ++seed) {
         seedRandom(*app, seed);

@@ -108,6 +108,35 @@ TEST_F(NewGame, GivesUpAfter21BlockedDeals) {
     EXPECT_EQ(cellAt(app->board, 4, 10, 10).effect, EffectNone);  // shown at once, all visible
 }
 
+// "Winnable deals only" deals until the solver wins the deal: a blocked
+// puzzle never is, so it gives up after 100 deals and keeps the last; on a
+// puzzle whose tiles all stand apart, the first deal stays. Each deal draws
+// 2000 times, the solver nothing, and a kept deal with a move one more.
+TEST_F(NewGame, WinnableDealsOnlyDealsUntilTheSolverWins) {
+    struct Row {
+        const char* puzzle;
+        int draws;
+        bool gameOver;
+    } rows[] = {{"blocked.kvl", kMaxWinnableDeals * 2000, true}, {"apart.kvl", 2000 + 1, false}};
+    auto apart = std::make_unique<Layout>();
+    for (int i = 0; i < kTileCount; ++i) cellAt(*apart, 0, 2 * (i / 16), 3 * (i % 16)) = Cell{TypeBlank, 1};
+    writeFile("Puzzle/apart.kvl", fieldText(*apart));
+    for (const Row& row : rows) {
+        seedRandom(*app, 777);
+        auto expected = newTestState();
+        seedRandom(*expected, 777);
+        for (int draw = 0; draw < row.draws; ++draw) nextRandom(*expected);
+
+        fakeHost().reset();
+        app->winnableOnly = 1;
+        app->secondsPlayed = 99;
+        start(row.puzzle);
+        EXPECT_EQ(app->randomState, expected->randomState) << row.puzzle;
+        EXPECT_EQ(fakeHost().messages().size(), row.gameOver ? 1u : 0u) << row.puzzle;
+        EXPECT_EQ(app->secondsPlayed, 0) << row.puzzle;  // the clock starts again
+    }
+}
+
 TEST_F(NewGame, RestartWithoutAMoveDealsAgainWithoutAsking) {
     start("blocked.kvl");
     fakeHost().reset();

@@ -66,6 +66,7 @@ TEST_F(Settings, WritesTheExactText) {
               "AUTO_SCALE = 0\r\nBACK_IMAGE = felt.bmp\r\nBACK_TYPE = 0\r\n"
               "COLOR_BACK = 3368601\r\nCOLOR_INK = 0\r\nSCALE = 4\r\n"
               "\r\n[LAST]\r\nGAME = bridge.kvl\r\n"
+              "\r\n[GAME]\r\nWINNABLE_ONLY = 0\r\n"
               "\r\n[SOUND]\r\n"
               "error_FILE = C:\\Waves\\oops.wav\r\nerror_ENABLE = 1\r\n"
               "level is completed_FILE = .\\Sound\\level is completed.wav\r\nlevel is completed_ENABLE = 1\r\n"
@@ -80,6 +81,7 @@ TEST_F(Settings, WhatIsWrittenReadsBackTheSame) {
     std::strcpy(app->lastGame, "fortress.kvl");
     app->sounds[SoundPairCompleted].enable = 0;
     std::strcpy(app->sounds[SoundUnselection].file, "");
+    app->winnableOnly = 1;
     ASSERT_TRUE(writeSettings(*app, settingsPath(*app).c_str(), Rect{-5, 7, 1000, 700}));
     const std::string written = readFile("Kelvarin.ini");
 
@@ -90,6 +92,7 @@ TEST_F(Settings, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(back->view.scale, 87.5);
     EXPECT_STREQ(back->sounds[SoundUnselection].file, "");  // empty, not the default
     EXPECT_EQ(back->sounds[SoundPairCompleted].enable, 0);
+    EXPECT_EQ(back->winnableOnly, 1);
     EXPECT_EQ(entries("."), std::vector<std::string>{"Kelvarin.ini"});
 }
 
@@ -118,6 +121,22 @@ TEST_F(Settings, AMissingOrEmptyLastGameIsTheDefaultPuzzle) {
     for (const Row& row : rows) {
         readFrom(row.text);
         EXPECT_STREQ(app->lastGame, row.lastGame) << row.text;
+    }
+}
+
+// Files written before "Winnable deals only" existed lack the key: off.
+TEST_F(Settings, WinnableDealsOnlyIsOffUnlessTheFileSaysOn) {
+    struct Row {
+        const char* text;
+        int32_t winnableOnly;
+    } rows[] = {{"", 0},
+                {"[GAME]\r\nWINNABLE_ONLY = 0\r\n", 0},
+                {"[GAME]\r\nWINNABLE_ONLY = 1\r\n", 1},
+                {"[GAME]\r\nWINNABLE_ONLY = 7\r\n", 1}};
+    for (const Row& row : rows) {
+        app->winnableOnly = 1 - row.winnableOnly;
+        readFrom(row.text);
+        EXPECT_EQ(app->winnableOnly, row.winnableOnly) << row.text;
     }
 }
 

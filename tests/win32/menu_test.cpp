@@ -38,7 +38,7 @@ TEST(MenuResourceTest, EveryCommandHasItsLabelAndShortcutText) {
         {1, IDM_LAYER_UP, "Layer &up\tCTRL+Up"},      {1, IDM_LAYER_DOWN, "Layer &down\tCTRL+Down"},
         {1, 0, ""},                                   {1, IDM_SAVE_PUZZLE, "Sav&e puzzle...\tCTRL+E"},
         {2, IDM_SOUND, "&Sound...\tCTRL+D"},          {2, 0, ""},
-        {2, IDM_VIEW, "&View...\tCTRL+V"},
+        {2, IDM_VIEW, "&View...\tCTRL+V"},            {2, IDM_WINNABLE_ONLY, "&Winnable deals only"},
         {3, IDM_USER_MANUAL, "&User manual\tF1"},     {3, IDM_TUTORIAL, "&Tutorial"},
         {3, 0, ""},                                   {3, IDM_ABOUT, "&About ...\t?"},
         {3, IDM_HOME_PAGE, "&Home page"},

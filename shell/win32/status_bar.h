@@ -1,0 +1,38 @@
+// The status bar below the board: tiles left, pairs that can be taken now,
+// the time played in this game and the solver's verdict.
+#pragma once
+
+#include <windows.h>
+
+struct AppState;
+
+constexpr UINT_PTR kClockTimer = 2;
+
+// Creates the bar as a child of the main window, with its four parts.
+void createStatusBar(AppState& app);
+
+// The bar's height in pixels; 0 without a bar.
+int statusBarHeight(const AppState& app);
+
+// Called on WM_SIZE: the bar follows the window's width and bottom edge; the
+// clock pauses while the window is minimised.
+void resizeStatusBar(AppState& app);
+
+// Recounts the tiles in play (vanishing ones taken away), shows the counts,
+// clears the verdict and hands the board to the solver (not in the editor).
+// Every change of the board ends here.
+void boardChanged(AppState& app);
+
+// Calls boardChanged when the tiles in play differ from those last counted.
+// Cheap enough to run after every click, command and tick.
+void syncStatus(AppState& app);
+
+// Runs the one-second clock only while a game is played, not in the editor,
+// and the window is not minimised.
+void syncClock(AppState& app);
+
+// Timer 2: one more second played.
+void clockTick(AppState& app);
+
+// A verdict posted by the solver: shown when it is for the board on screen.
+void showVerdict(AppState& app, WPARAM generation, LPARAM verdict);

@@ -1,0 +1,133 @@
+// The status bar of the real window: its parts, the room it takes from the
+// board, the solver's verdict arriving from the worker, and the clock; and
+// the menu item that asks for deals the solver wins.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "engine/host.h"
+#include "resources/resource.h"
+#include "scratch_game.h"
+#include "shell/app_state.h"
+#include "shell/win32/platform_state.h"
+#include "shell/win32/status_bar.h"
+
+namespace {
+
+struct StatusBarTest : ScratchGame {
+    HWND bar() { return GetDlgItem(window, IDC_STATUS_BAR); }
+    std::string part(int index) {
+        char text[100] = {};
+        SendMessageA(bar(), SB_GETTEXTA, index, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    // Dispatches messages until the verdict part reads `text`, for at most 10 s.
+    bool verdictArrives(const std::string& text) {
+        MSG message;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5)) {
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            if (part(3) == text) return true;
+        }
+        return false;
+    }
+    // A board of just these tiles, each (x, y, z, number) of one type.
+    void setBoard(std::initializer_list<Anchor> tiles, std::initializer_list<int> numbers) {
+        clearBoard(app().board);
+        auto number = numbers.begin();
+        for (const Anchor& tile : tiles) cellAt(app().board, tile.z, tile.y, tile.x) = Cell{0, *number++, 0, 0, 0};
+        boardChanged(app());
+    }
+};
+
+TEST_F(StatusBarTest, TheBoardLiesAboveTheBarAndItsPartsCount) {
+    ASSERT_NE(bar(), nullptr);
+    EXPECT_EQ(SendMessageA(bar(), SB_GETPARTS, 0, 0), 4);
+    RECT client;
+    RECT barRect;
+    GetClientRect(window, &client);
+    GetWindowRect(bar(), &barRect);
+    const int barHeight = barRect.bottom - barRect.top;
+    EXPECT_GT(barHeight, 10);
+    int width = 0;
+    int height = 0;
+    clientSize(app(), width, height);
+    EXPECT_EQ(width, client.right);
+    EXPECT_EQ(height, client.bottom - barHeight);
+    POINT barTop{barRect.left, barRect.top};
+    ScreenToClient(window, &barTop);
+    EXPECT_EQ(barTop.y, height);
+    EXPECT_EQ(part(0), "Tiles: 144");
+    EXPECT_EQ(part(2), "Time: 0:00");
+
+    // Resizing keeps the bar at the bottom and the board above it.
+    SetWindowPos(window, nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
+    GetClientRect(window, &client);
+    clientSize(app(), width, height);
+    GetWindowRect(bar(), &barRect);
+    barTop = POINT{barRect.left, barRect.top};
+    ScreenToClient(window, &barTop);
+    EXPECT_EQ(barTop.y, height);
+    EXPECT_EQ(height, client.bottom - barHeight);
+}
+
+TEST_F(StatusBarTest, TheSolversVerdictFollowsTheBoard) {
+    // Two pairs apart from each other on layer 0: clearly winnable.
+    setBoard({{0, 0, 0}, {4, 0, 0}, {8, 0, 0}, {12, 0, 0}}, {1, 1, 2, 2});
+    EXPECT_EQ(part(0), "Tiles: 4");
+    EXPECT_EQ(part(1), "Pairs: 2");
+    EXPECT_TRUE(verdictArrives("Can be won")) << part(3);
+
+    // The two copies of a face stacked on each other: one free tile, lost.
+    setBoard({{0, 0, 0}, {0, 0, 1}}, {1, 1});
+    EXPECT_EQ(part(3), "");  // nothing while unknown
+    EXPECT_EQ(part(0), "Tiles: 2");
+    EXPECT_EQ(part(1), "Pairs: 0");
+    EXPECT_TRUE(verdictArrives("Cannot be won any more")) << part(3);
+
+    // A pair that starts to vanish has left play at once.
+    setBoard({{0, 0, 0}, {4, 0, 0}, {8, 0, 0}, {12, 0, 0}}, {1, 1, 2, 2});
+    cellAt(app().board, 0, 0, 0).effect = EffectVanishing;
+    cellAt(app().board, 0, 0, 4).effect = EffectVanishing;
+    syncStatus(app());
+    EXPECT_EQ(part(0), "Tiles: 2");
+    EXPECT_EQ(part(1), "Pairs: 1");
+}
+
+TEST_F(StatusBarTest, TheClockRunsOnlyWhileAGameIsPlayedInAVisibleWindow) {
+    app().gameActive = 1;
+    syncClock(app());
+    EXPECT_TRUE(app().platform->clockTimerOn);
+    ShowWindow(window, SW_MINIMIZE);
+    EXPECT_FALSE(app().platform->clockTimerOn);
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_TRUE(app().platform->clockTimerOn);
+
+    const int before = app().secondsPlayed;
+    clockTick(app());
+    EXPECT_EQ(app().secondsPlayed, before + 1);
+    app().secondsPlayed = 3 * 60 + 24;
+    clockTick(app());
+    EXPECT_EQ(part(2), "Time: 3:25");
+    app().secondsPlayed = 3600 + 59;
+    clockTick(app());
+    EXPECT_EQ(part(2), "Time: 1:01:00");
+
+    // A finished game stops the clock.
+    clearBoard(app().board);
+    app().gameActive = 0;
+    syncClock(app());
+    EXPECT_FALSE(app().platform->clockTimerOn);
+}
+
+TEST_F(StatusBarTest, WinnableDealsOnlyIsACheckItemThatToggles) {
+    const HMENU menu = GetMenu(window);
+    for (int on : {1, 0}) {
+        SendMessageA(window, WM_COMMAND, IDM_WINNABLE_ONLY, 0);
+        EXPECT_EQ(app().winnableOnly, on);
+        EXPECT_EQ((GetMenuState(menu, IDM_WINNABLE_ONLY, MF_BYCOMMAND) & MF_CHECKED) != 0, on == 1);
+    }
+}
+
+}  // namespace
