@@ -88,8 +88,11 @@ bool registerMainWindowClass(const AppState& app, const char* className) {
 }
 
 HWND createMainWindow(AppState& app, const char* className) {
-    return CreateWindowExA(0, className, app.programName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
-                           CW_USEDEFAULT, 0, nullptr, nullptr, app.platform->instance, &app);
+    // The board's paint leaves the status bar alone, and the bar's own paint
+    // is not redone with every frame of the board.
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    return CreateWindowExA(0, className, app.programName, style, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
+                           nullptr, nullptr, app.platform->instance, &app);
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
