@@ -363,6 +363,26 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
             for (int w = 0; w < 3; ++w) forced.w[w] |= freeInGroup.w[w];
             continue;
         }
+        // Three of four free, one of them in nobody's way: the other two can
+        // go at once. Whichever free tile a win pairs the fourth with, the
+        // idle one can stand in for it, and keeping it till then blocks
+        // nothing.
+        if (freeCount == 3 && countOf(inGroup) == 4) {
+            int idle = -1;
+            forEachTile(freeInGroup, [&](int tile) {
+                if (idle < 0 && !meets(tiles.affects[tile], left)) idle = tile;
+            });
+            if (idle >= 0) {
+                int ends[2], n = 0;
+                forEachTile(freeInGroup, [&](int tile) {
+                    if (tile != idle) ends[n++] = tile;
+                });
+                takePair(s, ends[0], ends[1]);
+                addTile(forced, ends[0]);
+                addTile(forced, ends[1]);
+                continue;
+            }
+        }
         if (freeCount < 2 || !isEmpty(forced)) continue;
         forEachTile(freeInGroup, [&](int a) {
             forEachTile(freeInGroup, [&](int b) {
