@@ -61,8 +61,12 @@ struct Tiles {
     TileBits rightRow[kTileCount];
     TileBits leftWall[kTileCount];
     TileBits rightWall[kTileCount];
-    TileBits holds[kTileCount];  // the tiles this one holds back: those it lies on or is in the row of
     int16_t partner[kTileCount];  // in a group that pairs off in one way only; else -1
+    // Each tile's group mates and what must be gone before it can go with
+    // each, worked out once; empty for a group larger than four.
+    int mateCount[kTileCount];
+    uint8_t mate[kTileCount][3];
+    TileBits mateNeeds[kTileCount][3];
     uint64_t key[kTileCount];
 };
 
@@ -167,6 +171,26 @@ TileBits neededBefore(const Tiles& tiles, int a, int b) {
     return needed;
 }
 
+void listMates(Tiles& tiles) {
+    for (int tile = 0; tile < tiles.count; ++tile) {
+        const TileBits& group = tiles.groupTiles[tiles.group[tile]];
+        if (countOf(group) > 4) continue;
+        forEachTile(group, [&](int other) {
+            if (other == tile) return;
+            const int k = tiles.mateCount[tile]++;
+            tiles.mate[tile][k] = uint8_t(other);
+            tiles.mateNeeds[tile][k] = neededBefore(tiles, tile, other);
+        });
+    }
+}
+
+// neededBefore for two tiles of one group, from the list when it is there.
+inline TileBits pairNeeds(const Tiles& tiles, int a, int b) {
+    for (int k = 0; k < tiles.mateCount[a]; ++k)
+        if (tiles.mate[a][k] == b) return tiles.mateNeeds[a][k];
+    return neededBefore(tiles, a, b);
+}
+
 inline bool isFreeTile(const Tiles& tiles, int tile, const TileBits& left) {
     return !meets(tiles.above[tile], left) && !(meets(tiles.left[tile], left) && meets(tiles.right[tile], left));
 }
@@ -247,7 +271,7 @@ int pairings(const Tiles& tiles, const TileBits& members, int16_t* partner) {
         bool apart = true;
         for (int p = 0; p < n; p += 2) {
             const int a = t[ways[w][p]], b = t[ways[w][p + 1]];
-            apart = apart && !meets(neededBefore(tiles, a, b), pairOf(a, b));
+            apart = apart && !meets(pairNeeds(tiles, a, b), pairOf(a, b));
         }
         if (!apart) continue;
         if (++count == 1 && partner != nullptr)
@@ -277,7 +301,7 @@ bool inRing(const Tiles& tiles, const TileBits& left, int a, int b) {
         const int y = pending[--count];
         const int x = pending[--count];
         bool ring = false;
-        forEachTile(both(neededBefore(tiles, x, y), left), [&](int tile) {
+        forEachTile(both(pairNeeds(tiles, x, y), left), [&](int tile) {
             if (tile == a || tile == b) ring = true;
             if (seen[tile]) return;
             const TileBits rest = both(left, tiles.groupTiles[tiles.group[tile]]);
@@ -323,8 +347,8 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
     int count = 0;
     for (int g = 0; g < tiles.groupCount; ++g) {
         const TileBits freeInGroup = both(free, tiles.groupTiles[g]);
+        if (isEmpty(freeInGroup)) continue;
         const int freeCount = countOf(freeInGroup);
-        if (freeCount == 0) continue;
         const TileBits inGroup = both(left, tiles.groupTiles[g]);
         if (freeCount == countOf(inGroup)) {
             int pending = -1;
@@ -339,6 +363,26 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
             for (int w = 0; w < 3; ++w) forced.w[w] |= freeInGroup.w[w];
             continue;
         }
+        // Three of four free, one of them in nobody's way: the other two can
+        // go at once. Whichever free tile a win pairs the fourth with, the
+        // idle one can stand in for it, and keeping it till then blocks
+        // nothing.
+        if (freeCount == 3 && countOf(inGroup) == 4) {
+            int idle = -1;
+            forEachTile(freeInGroup, [&](int tile) {
+                if (idle < 0 && !meets(tiles.affects[tile], left)) idle = tile;
+            });
+            if (idle >= 0) {
+                int ends[2], n = 0;
+                forEachTile(freeInGroup, [&](int tile) {
+                    if (tile != idle) ends[n++] = tile;
+                });
+                takePair(s, ends[0], ends[1]);
+                addTile(forced, ends[0]);
+                addTile(forced, ends[1]);
+                continue;
+            }
+        }
         if (freeCount < 2 || !isEmpty(forced)) continue;
         forEachTile(freeInGroup, [&](int a) {
             forEachTile(freeInGroup, [&](int b) {
@@ -347,13 +391,10 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
                 const TileBits rest = without(inGroup, pair);
                 const TileBits after = without(left, pair);
                 if (pairings(tiles, rest, nullptr) == 0) return;
-                if (countOf(rest) == 2) {
-                    int ends[2], n = 0;
-                    forEachTile(rest, [&](int t) { ends[n++] = t; });
-                    if (inRing(tiles, after, ends[0], ends[1])) return;
-                }
-                int score = countOf(freedBy(tiles, pair, after, free)) + countOf(both(tiles.holds[a], after)) +
-                            countOf(both(tiles.holds[b], after));
+                // The child's slot in the table of lost positions, fetched
+                // early: that lookup is otherwise a cache miss per node.
+                __builtin_prefetch(&s.dead[slotKey(hash ^ tiles.key[a] ^ tiles.key[b]) & s.deadMask]);
+                int score = countOf(freedBy(tiles, pair, after, free));
                 if (s.jitterState != 0) score += int(nextKey(s.jitterState) % 32);
                 candidates[count++] = Candidate{uint8_t(a), uint8_t(b), int16_t(score)};
             });
@@ -380,6 +421,14 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
     for (int i = 0; i < count; ++i) {
         const TileBits pair = pairOf(candidates[i].first, candidates[i].second);
         const TileBits after = without(left, pair);
+        // Checked only here, as it is dear: most candidates of a won
+        // position are never tried.
+        const TileBits rest = both(after, tiles.groupTiles[tiles.group[candidates[i].first]]);
+        if (countOf(rest) == 2) {
+            int ends[2], n = 0;
+            forEachTile(rest, [&](int t) { ends[n++] = t; });
+            if (inRing(tiles, after, ends[0], ends[1])) continue;
+        }
         TileBits freeAfter = without(free, pair);
         const TileBits freed = freedBy(tiles, pair, after, free);
         for (int w = 0; w < 3; ++w) freeAfter.w[w] |= freed.w[w];
@@ -430,6 +479,7 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
     for (int tile = 0; tile < tiles->count; ++tile) addTile(all, tile);
     bool stuck = false;
     for (int tile = 0; tile < tiles->count; ++tile) tiles->partner[tile] = -1;
+    listMates(*tiles);
     for (int g = 0; g < tiles->groupCount; ++g)
         stuck = stuck || countOf(tiles->groupTiles[g]) % 2 != 0 || pairings(*tiles, tiles->groupTiles[g], tiles->partner) == 0;
     for (int tile = 0; tile < tiles->count && !stuck; ++tile)
