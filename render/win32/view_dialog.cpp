@@ -23,11 +23,6 @@ const COLORREF kCustomColors[16] = {
     0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF80, 0x00FF00, 0x80FF00, 0xFFFF00, 0xFF8000,
     0xFF0000, 0xFF0080, 0xFF00FF, 0x8000FF, 0x646464, 0x969696, 0xAFAFAF, 0xC8C8C8};
 
-// Null until the dialog is initialised: controls may report before that.
-AppState* appOfDialog(HWND dialog) {
-    return reinterpret_cast<AppState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
 bool isChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 // A swatch holds its colour as its own text, a decimal number.
@@ -196,17 +191,17 @@ void applyView(AppState& app) {
     requestRepaint(app);
 }
 
-INT_PTR CALLBACK viewDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK viewDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    AppState& app = *appOf(GetParent(dialog));
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        onInitDialog(dialog, *reinterpret_cast<AppState*>(lParam));
+        onInitDialog(dialog, app);
         return TRUE;
     case WM_PAINT:
         paintSample(dialog);
         return TRUE;
     case WM_COMMAND:
-        if (AppState* app = appOfDialog(dialog)) onCommand(dialog, *app, LOWORD(wParam), HIWORD(wParam));
+        onCommand(dialog, app, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_DESTROY:
         deleteSwatchImage(dialog, IDC_BACK_SWATCH);
@@ -218,5 +213,5 @@ INT_PTR CALLBACK viewDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 void openViewDialog(AppState& app) {
     DialogBoxParamA(app.platform->instance, MAKEINTRESOURCEA(IDD_VIEW), app.platform->mainWindow,
-                    viewDialog, reinterpret_cast<LPARAM>(&app));
+                    viewDialog, 0);
 }

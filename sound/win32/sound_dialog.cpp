@@ -15,11 +15,6 @@ namespace {
 
 enum SoundColumn { CheckColumn = 0, EventColumn = 1, FileColumn = 2 };
 
-// Null until the dialog is initialised: controls may report before that.
-AppState* appOfDialog(HWND dialog) {
-    return reinterpret_cast<AppState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
 HWND soundList(HWND dialog) { return GetDlgItem(dialog, IDC_SOUND_LIST); }
 
 void insertColumn(HWND list, int index, const char* text, int width) {
@@ -138,14 +133,14 @@ void setAllSoundChecks(HWND dialog, bool on) {
     for (int i = 0; i < rows; ++i) ListView_SetCheckState(list, i, on);
 }
 
-INT_PTR CALLBACK soundDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK soundDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    AppState& app = *appOf(GetParent(dialog));
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        onInitDialog(dialog, *reinterpret_cast<AppState*>(lParam));
+        onInitDialog(dialog, app);
         return TRUE;
     case WM_COMMAND:
-        if (AppState* app = appOfDialog(dialog)) onCommand(dialog, *app, LOWORD(wParam));
+        onCommand(dialog, app, LOWORD(wParam));
         return TRUE;
     }
     return FALSE;
@@ -153,5 +148,5 @@ INT_PTR CALLBACK soundDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 void openSoundDialog(AppState& app) {
     DialogBoxParamA(app.platform->instance, MAKEINTRESOURCEA(IDD_SOUND), app.platform->mainWindow,
-                    soundDialog, reinterpret_cast<LPARAM>(&app));
+                    soundDialog, 0);
 }
