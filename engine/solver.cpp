@@ -62,6 +62,11 @@ struct Tiles {
     TileBits leftWall[kTileCount];
     TileBits rightWall[kTileCount];
     int16_t partner[kTileCount];  // in a group that pairs off in one way only; else -1
+    // The tiles of each group of four, by group, and the tiles each of them
+    // may still go with while the whole group is left: its mates in the ways
+    // the group can still be paired off. Empty for other groups.
+    int four[kTileCount][4];
+    TileBits fourPartners[kTileCount];
     // Each tile's group mates and what must be gone before it can go with
     // each, worked out once; empty for a group larger than four.
     int mateCount[kTileCount];
@@ -196,6 +201,9 @@ inline bool isFreeTile(const Tiles& tiles, int tile, const TileBits& left) {
 }
 
 constexpr int64_t kRunNodes = 100;
+// A look at the whole board by mayAllGo costs about as much as this many
+// positions of the search.
+constexpr int64_t kLookNodes = 4;
 
 struct Candidate {
     uint8_t first;
@@ -204,7 +212,7 @@ struct Candidate {
 };
 
 struct Search {
-    const Tiles* tiles;
+    Tiles* tiles;  // its partners of groups of four change during the search over pairings
     uint64_t* dead;  // hashes of positions known to be lost; 0 = empty slot
     uint64_t deadMask;
     int64_t deadRoom;
@@ -217,6 +225,7 @@ struct Search {
     uint64_t jitterState;  // 0 on the first run: best first, ties in board order; then shuffled
     uint8_t path[kTileCount];  // the pairs taken so far, two tiles each
     int pathLength;
+    int failures[kTileCount];  // by group: ways of pairing it off found impossible so far
 };
 
 // The table keeps 0 for an empty slot; a set that hashes to 0 is kept as 1.
@@ -318,6 +327,62 @@ bool inRing(const Tiles& tiles, const TileBits& left, int a, int b) {
     return false;
 }
 
+// Whether tiles a and b can ever be taken together: neither must go first.
+inline bool apart(const Tiles& tiles, int a, int b) { return !meets(pairNeeds(tiles, a, b), pairOf(a, b)); }
+
+// Whether the tiles `left` could all go if pairs were taken one tile at a
+// time: a free tile may go as soon as one of the tiles it may still be paired
+// with (its remaining mates, or its partners while its whole group of four is
+// left) is free or gone. Every real win passes this, and what may go never
+// shrinks as tiles go, so taking whatever may go until nothing more can
+// decides it; a position that fails is lost. Stops with true once the tiles
+// `watched` are gone: the caller knows that the rest can then follow.
+bool mayAllGo(const Tiles& tiles, const TileBits& left, TileBits free, const TileBits& watched) {
+    if (isEmpty(without(watched, free))) return true;
+    TileBits present = left;
+    TileBits todo = both(free, left);
+    while (!isEmpty(todo)) {
+        const int word = todo.w[0] != 0 ? 0 : todo.w[1] != 0 ? 1 : 2;
+        const int tile = word * 64 + __builtin_ctzll(todo.w[word]);
+        todo.w[word] &= todo.w[word] - 1;
+        const TileBits& group = tiles.groupTiles[tiles.group[tile]];
+        const TileBits mates = both(left, group);
+        const bool wholeFour = !isEmpty(tiles.fourPartners[tile]) && isEmpty(without(group, left));
+        TileBits may = wholeFour ? tiles.fourPartners[tile] : mates;
+        const TileBits ready{{free.w[0] | ~present.w[0], free.w[1] | ~present.w[1], free.w[2] | ~present.w[2]}};
+        may = without(both(may, ready), pairOf(tile, tile));
+        if (isEmpty(may)) continue;
+        // The tile goes: what it held becomes free, and its mates, which may
+        // have been waiting for it, are looked at again.
+        present.w[word] &= ~(uint64_t(1) << (tile & 63));
+        forEachTile(both(tiles.affects[tile], without(present, free)), [&](int other) {
+            if (isFreeTile(tiles, other, present)) {
+                addTile(free, other);
+                addTile(todo, other);
+                for (int w = 0; w < 3; ++w) todo.w[w] |= tiles.groupTiles[tiles.group[other]].w[w] & free.w[w] & present.w[w];
+            }
+        });
+        for (int w = 0; w < 3; ++w) todo.w[w] |= mates.w[w] & free.w[w] & present.w[w];
+        if (!meets(present, watched)) return true;
+    }
+    return isEmpty(both(present, watched));
+}
+
+constexpr int kWays[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
+
+// Gives the four tiles `t` of a group the partners they have in the ways of
+// pairing off (bit w for kWays[w]) in `ways`.
+void setFourPartners(Tiles& tiles, const int* t, int ways) {
+    for (int i = 0; i < 4; ++i) tiles.fourPartners[t[i]] = TileBits{};
+    for (int w = 0; w < 3; ++w) {
+        if (((ways >> w) & 1) == 0) continue;
+        for (int p = 0; p < 4; p += 2) {
+            addTile(tiles.fourPartners[t[kWays[w][p]]], t[kWays[w][p + 1]]);
+            addTile(tiles.fourPartners[t[kWays[w][p + 1]]], t[kWays[w][p]]);
+        }
+    }
+}
+
 void takePair(Search& s, int a, int b) {
     s.path[s.pathLength++] = uint8_t(a);
     s.path[s.pathLength++] = uint8_t(b);
@@ -329,10 +394,17 @@ uint64_t hashWithout(const Tiles& tiles, uint64_t hash, const TileBits& taken) {
 }
 
 // Depth-first search from the position `left`, whose free tiles are `free`;
-// true when it can be cleared, with the winning pairs in s.path.
-bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t hash, Candidate* candidates) {
+// true when it can be cleared, with the winning pairs in s.path. `settled`
+// holds the tiles whose group the move here cut from four to two: only they
+// can make mayAllGo fail where it held one move before.
+bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t hash, Candidate* candidates,
+                const TileBits& settled) {
     if (isEmpty(left)) return true;
     if (knownDead(s, hash)) return false;
+    if (!isEmpty(settled) && !mayAllGo(*s.tiles, left, free, settled)) {
+        markDead(s, hash);
+        return false;
+    }
     if ((s.nodes & 1023) == 0 && s.cancel && s.cancel->load(std::memory_order_relaxed)) s.cancelled = true;
     if (++s.nodes > s.runLimit || s.cancelled) {
         s.stopped = true;
@@ -344,6 +416,7 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
     // tiles never blocks another, so any win keeps working without them.
     const int pathLength = s.pathLength;
     TileBits forced{};
+    TileBits forcedSettles{};
     int count = 0;
     for (int g = 0; g < tiles.groupCount; ++g) {
         const TileBits freeInGroup = both(free, tiles.groupTiles[g]);
@@ -378,6 +451,8 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
                     if (tile != idle) ends[n++] = tile;
                 });
                 takePair(s, ends[0], ends[1]);
+                for (int w = 0; w < 3; ++w) forcedSettles.w[w] |= inGroup.w[w] & ~freeInGroup.w[w];
+                addTile(forcedSettles, idle);
                 addTile(forced, ends[0]);
                 addTile(forced, ends[1]);
                 continue;
@@ -390,6 +465,7 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
                 const TileBits pair = pairOf(a, b);
                 const TileBits rest = without(inGroup, pair);
                 const TileBits after = without(left, pair);
+                if (countOf(rest) == 2 && !isEmpty(tiles.fourPartners[a]) && !hasTile(tiles.fourPartners[a], b)) return;
                 if (pairings(tiles, rest, nullptr) == 0) return;
                 // The child's slot in the table of lost positions, fetched
                 // early: that lookup is otherwise a cache miss per node.
@@ -405,7 +481,7 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
         TileBits freeAfter = without(free, forced);
         const TileBits freed = freedBy(tiles, forced, after, free);
         for (int w = 0; w < 3; ++w) freeAfter.w[w] |= freed.w[w];
-        if (searchFrom(s, after, freeAfter, hashWithout(tiles, hash, forced), candidates)) return true;
+        if (searchFrom(s, after, freeAfter, hashWithout(tiles, hash, forced), candidates, forcedSettles)) return true;
         s.pathLength = pathLength;
         if (!s.stopped) markDead(s, hash);
         return false;
@@ -424,7 +500,8 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
         // Checked only here, as it is dear: most candidates of a won
         // position are never tried.
         const TileBits rest = both(after, tiles.groupTiles[tiles.group[candidates[i].first]]);
-        if (countOf(rest) == 2) {
+        const TileBits settles = countOf(rest) == 2 ? rest : TileBits{};
+        if (!isEmpty(settles)) {
             int ends[2], n = 0;
             forEachTile(rest, [&](int t) { ends[n++] = t; });
             if (inRing(tiles, after, ends[0], ends[1])) continue;
@@ -433,12 +510,137 @@ bool searchFrom(Search& s, const TileBits& left, const TileBits& free, uint64_t 
         const TileBits freed = freedBy(tiles, pair, after, free);
         for (int w = 0; w < 3; ++w) freeAfter.w[w] |= freed.w[w];
         takePair(s, candidates[i].first, candidates[i].second);
-        if (searchFrom(s, after, freeAfter, hashWithout(tiles, hash, pair), candidates + count)) return true;
+        if (searchFrom(s, after, freeAfter, hashWithout(tiles, hash, pair), candidates + count, settles)) return true;
         s.pathLength = pathLength;
         if (s.stopped) return false;
     }
     markDead(s, hash);
     return false;
+}
+
+// The ways each group of four may still be paired off: bit w stands for
+// kWays[w]; 0 for a group of any other size.
+struct Ways {
+    uint8_t of[kTileCount];
+};
+
+inline int wayCount(uint8_t ways) { return (ways & 1) + ((ways >> 1) & 1) + ((ways >> 2) & 1); }
+
+void setAllFourPartners(Tiles& tiles, const Ways& ways) {
+    for (int g = 0; g < tiles.groupCount; ++g)
+        if (ways.of[g] != 0) setFourPartners(tiles, tiles.four[g], ways.of[g]);
+}
+
+// The ways in which neither pair must go before itself; false when a group of
+// four has none.
+bool startWays(Tiles& tiles, Ways& ways) {
+    for (int g = 0; g < tiles.groupCount; ++g) {
+        ways.of[g] = 0;
+        if (countOf(tiles.groupTiles[g]) != 4) continue;
+        int n = 0;
+        forEachTile(tiles.groupTiles[g], [&](int tile) { tiles.four[g][n++] = tile; });
+        const int* t = tiles.four[g];
+        for (int w = 0; w < 3; ++w)
+            if (apart(tiles, t[kWays[w][0]], t[kWays[w][1]]) && apart(tiles, t[kWays[w][2]], t[kWays[w][3]]))
+                ways.of[g] |= uint8_t(1 << w);
+        if (ways.of[g] == 0) return false;
+    }
+    setAllFourPartners(tiles, ways);
+    return true;
+}
+
+// Keeps of each group's ways only those with which the board, the group held
+// to that way alone, still passes mayAllGo; over and over, until nothing
+// changes. False when the board fails mayAllGo or a group is left with no
+// way: then no win keeps to `ways`. The board passes with the ways as they
+// stand, so a trial of one group only has to see that group's tiles go.
+bool narrowWays(Search& s, Ways& ways, const TileBits& all, const TileBits& free) {
+    Tiles& tiles = *s.tiles;
+    s.nodes += kLookNodes;
+    if (!mayAllGo(tiles, all, free, all)) return false;
+    for (bool narrowed = true; narrowed;) {
+        narrowed = false;
+        for (int g = 0; g < tiles.groupCount; ++g) {
+            if (wayCount(ways.of[g]) < 2) continue;
+            for (int w = 0; w < 3; ++w) {
+                if (((ways.of[g] >> w) & 1) == 0) continue;
+                setFourPartners(tiles, tiles.four[g], 1 << w);
+                s.nodes += kLookNodes;
+                if (!mayAllGo(tiles, all, free, tiles.groupTiles[g])) {
+                    ways.of[g] &= uint8_t(~(1 << w));
+                    ++s.failures[g];
+                    narrowed = true;
+                }
+            }
+            setFourPartners(tiles, tiles.four[g], ways.of[g]);
+            if (ways.of[g] == 0) return false;
+        }
+    }
+    return true;
+}
+
+// With each tile's partner settled, takes pairs whenever both tiles are free;
+// with the partners fixed, an order that clears the board exists exactly
+// when this one does. True when the board ends empty.
+bool takeSettledPairs(Search& s, const TileBits& all, TileBits free) {
+    const Tiles& tiles = *s.tiles;
+    TileBits present = all;
+    for (bool took = true; took;) {
+        took = false;
+        forEachTile(free, [&](int tile) {
+            if (!hasTile(present, tile)) return;
+            const TileBits& partners = tiles.fourPartners[tile];
+            const TileBits mate = isEmpty(partners) ? both(tiles.groupTiles[tiles.group[tile]], present) : partners;
+            const TileBits ready = without(both(mate, both(free, present)), pairOf(tile, tile));
+            if (isEmpty(ready)) return;
+            int other = -1;
+            forEachTile(ready, [&](int t) { other = t; });
+            const TileBits pair = pairOf(tile, other);
+            takePair(s, tile, other);
+            present = without(present, pair);
+            const TileBits freed = freedBy(tiles, pair, present, free);
+            for (int w = 0; w < 3; ++w) free.w[w] |= freed.w[w];
+            took = true;
+        });
+    }
+    return isEmpty(present);
+}
+
+// Depth-first over the ways of pairing off the groups of four, narrowing
+// after each choice. It picks the group whose ways failed most often per way
+// left: the choices that matter come first, so a lost board is refuted in a
+// few levels. When every group has one way left, the pairs decide.
+bool searchWays(Search& s, const Ways& from, const TileBits& all, const TileBits& free) {
+    if (s.cancel && s.cancel->load(std::memory_order_relaxed)) s.cancelled = true;
+    if (s.nodes >= s.runLimit || s.cancelled) {
+        s.stopped = true;
+        return false;
+    }
+    Tiles& tiles = *s.tiles;
+    Ways ways = from;
+    bool won = false;
+    if (narrowWays(s, ways, all, free)) {
+        int pick = -1;
+        for (int g = 0; g < tiles.groupCount; ++g) {
+            const int n = wayCount(ways.of[g]);
+            if (n >= 2 && (pick < 0 || (s.failures[g] + 1) * wayCount(ways.of[pick]) > (s.failures[pick] + 1) * n))
+                pick = g;
+        }
+        const int pathLength = s.pathLength;
+        if (pick < 0) {
+            won = takeSettledPairs(s, all, free);
+            if (!won) s.pathLength = pathLength;
+        }
+        for (int w = 0; w < 3 && pick >= 0 && !won && !s.stopped; ++w) {
+            if (((ways.of[pick] >> w) & 1) == 0) continue;
+            Ways choice = ways;
+            choice.of[pick] = uint8_t(1 << w);
+            setAllFourPartners(tiles, choice);
+            won = searchWays(s, choice, all, free);
+        }
+    }
+    if (!won) setAllFourPartners(tiles, from);
+    return won;
 }
 
 // Room for the candidates of every level at once: a level with m tiles left
@@ -461,7 +663,7 @@ int64_t runLength(int64_t run) {
 
 }  // namespace
 
-SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic<bool>* cancel) {
+SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic<bool>* cancel, int64_t movesFirst) {
     SolveResult result{};
     result.verdict = Verdict::Unknown;
     Tiles* tiles = static_cast<Tiles*>(std::malloc(sizeof(Tiles)));
@@ -478,18 +680,30 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
     TileBits all{};
     for (int tile = 0; tile < tiles->count; ++tile) addTile(all, tile);
     bool stuck = false;
+    bool twosAndFours = true;
     for (int tile = 0; tile < tiles->count; ++tile) tiles->partner[tile] = -1;
     listMates(*tiles);
-    for (int g = 0; g < tiles->groupCount; ++g)
-        stuck = stuck || countOf(tiles->groupTiles[g]) % 2 != 0 || pairings(*tiles, tiles->groupTiles[g], tiles->partner) == 0;
+    for (int g = 0; g < tiles->groupCount; ++g) {
+        const int n = countOf(tiles->groupTiles[g]);
+        stuck = stuck || n % 2 != 0 || pairings(*tiles, tiles->groupTiles[g], tiles->partner) == 0;
+        twosAndFours = twosAndFours && (n == 2 || n == 4);
+    }
     for (int tile = 0; tile < tiles->count && !stuck; ++tile)
         stuck = tiles->partner[tile] > tile && inRing(*tiles, all, tile, tiles->partner[tile]);
+    Ways ways;
+    stuck = stuck || !startWays(*tiles, ways);
     if (stuck) {
         result.verdict = Verdict::NotWinnable;
         std::free(tiles);
         return result;
     }
 
+    TileBits free{};
+    uint64_t hash = 0;
+    for (int tile = 0; tile < tiles->count; ++tile) {
+        if (isFreeTile(*tiles, tile, all)) addTile(free, tile);
+        hash ^= tiles->key[tile];
+    }
     // At most one lost position is stored per node; calloc hands out zeroed
     // pages lazily, so a quick search pays only for what it touches.
     const int64_t budget = nodeBudget < 1 ? 1 : nodeBudget;
@@ -503,25 +717,35 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
     s.pool = static_cast<Candidate*>(std::malloc(sizeof(Candidate) * poolSize(tiles->count)));
     s.cancel = cancel;
     if (s.dead != nullptr && s.pool != nullptr) {
-        TileBits free{};
-        uint64_t hash = 0;
-        for (int tile = 0; tile < tiles->count; ++tile) {
-            if (isFreeTile(*tiles, tile, all)) addTile(free, tile);
-            hash ^= tiles->key[tile];
-        }
-        // Short runs, each in a slightly shuffled order, beat one long run
-        // that went wrong early; the lost positions found stay known.
+        // Narrowing the ways once belongs to setting up, outside the budget:
+        // it proves many lost deals at once and keeps the search over moves
+        // from pairing tiles in ways that cannot win.
         bool won = false;
-        for (int64_t run = 1; !s.cancelled && s.nodes < budget; ++run) {
+        bool decided = !narrowWays(s, ways, all, free);
+        s.nodes = 0;
+        // Most boards are won quickly by following the moves that free the
+        // most. Short runs, each in a slightly shuffled order, beat one long
+        // run that went wrong early; the lost positions found stay known.
+        const int64_t movesBudget = twosAndFours ? std::min(budget, movesFirst) : budget;
+        for (int64_t run = 1; !decided && !s.cancelled && s.nodes < movesBudget; ++run) {
             s.stopped = false;
-            s.runLimit = std::min(budget, s.nodes + kRunNodes * runLength(run));
+            s.runLimit = std::min(movesBudget, s.nodes + kRunNodes * runLength(run));
             s.jitterState = uint64_t(run - 1);
             s.pathLength = 0;
-            won = searchFrom(s, all, free, hash, s.pool);
-            if (won || !s.stopped) break;
+            won = searchFrom(s, all, free, hash, s.pool, all);
+            decided = won || !s.stopped;
         }
+        // The rest goes to the ways of pairing off, which refutes a lost
+        // board far sooner than trying its moves in every order.
+        if (!decided && !s.cancelled && twosAndFours) {
+            s.stopped = false;
+            s.runLimit = budget;
+            s.pathLength = 0;
+            won = searchWays(s, ways, all, free);
+            decided = won || !s.stopped;
+        }
+        result.verdict = won ? Verdict::Winnable : decided ? Verdict::NotWinnable : Verdict::Unknown;
         if (won) {
-            result.verdict = Verdict::Winnable;
             result.pairCount = s.pathLength / 2;
             for (int p = 0; p < result.pairCount; ++p) {
                 const int ends[2] = {tiles->cell[s.path[2 * p]], tiles->cell[s.path[2 * p + 1]]};
@@ -530,8 +754,6 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
                     anchors[e] = Anchor{ends[e] % kCols, (ends[e] / kCols) % kRows, ends[e] / kCellsPerLayer};
                 result.pairs[p] = Move{anchors[0], anchors[1]};
             }
-        } else if (!s.stopped) {
-            result.verdict = Verdict::NotWinnable;
         }
     }
     result.nodes = s.nodes;

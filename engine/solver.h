@@ -23,12 +23,20 @@ struct SolveResult {
     int64_t nodes;                 // positions searched
 };
 
+// The positions the search over moves may spend before the search over the
+// ways of pairing off each face takes over.
+constexpr int64_t kMovesFirst = 10000;
+
 // Searches `board`, whose tiles are the cells with number != 0 (the caller
 // takes away tiles that are vanishing before it copies the board). Any
 // tiles are accepted, up to 144 of them: a board with more is not searched
-// and stays Unknown. Gives up with Unknown after `nodeBudget` positions, or
-// soon after `*cancel` becomes true (cancel may be null). Allocates its
-// working memory once per call, in proportion to the budget (at most about
-// 5 MB). A position costs about a microsecond on a current desktop, so
-// 200,000 positions are about 200 ms.
-SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic<bool>* cancel = nullptr);
+// and stays Unknown. First it tries moves, for at most `movesFirst`
+// positions, then, when every face has two or four tiles, it tries the ways
+// of pairing them off, a look at the whole board counted as four positions.
+// Gives up with Unknown after `nodeBudget` positions, or soon after `*cancel`
+// becomes true (cancel may be null). Allocates its working memory once per
+// call, in proportion to the budget (at most about 5 MB). A position costs
+// about a microsecond on a current desktop, so 200,000 positions are about
+// 200 ms.
+SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic<bool>* cancel = nullptr,
+                       int64_t movesFirst = kMovesFirst);
