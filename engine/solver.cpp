@@ -211,6 +211,14 @@ struct Candidate {
     int16_t score;
 };
 
+// The order in which mayAllGo took the tiles of a board, and the tiles free
+// (or gone: a tile that went was free) when each was taken.
+struct Clearing {
+    int count;
+    uint8_t tile[kTileCount];
+    TileBits freeAt[kTileCount];
+};
+
 struct Search {
     Tiles* tiles;  // its partners of groups of four change during the search over pairings
     uint64_t* dead;  // hashes of positions known to be lost; 0 = empty slot
@@ -226,6 +234,7 @@ struct Search {
     uint8_t path[kTileCount];  // the pairs taken so far, two tiles each
     int pathLength;
     int failures[kTileCount];  // by group: ways of pairing it off found impossible so far
+    Clearing* clearing;        // the board's order of clearing in mayAllGo, as the ways stand
 };
 
 // The table keeps 0 for an empty slot; a set that hashes to 0 is kept as 1.
@@ -335,12 +344,15 @@ inline bool apart(const Tiles& tiles, int a, int b) { return !meets(pairNeeds(ti
 // with (its remaining mates, or its partners while its whole group of four is
 // left) is free or gone. Every real win passes this, and what may go never
 // shrinks as tiles go, so taking whatever may go until nothing more can
-// decides it; a position that fails is lost. Stops with true once the tiles
-// `watched` are gone: the caller knows that the rest can then follow.
-bool mayAllGo(const Tiles& tiles, const TileBits& left, TileBits free, const TileBits& watched) {
-    if (isEmpty(without(watched, free))) return true;
-    TileBits present = left;
-    TileBits todo = both(free, left);
+// decides it, from any point on the way; a position that fails is lost.
+// Starts with the tiles `present` of `left` still there, and stops with true
+// once the tiles `watched` are gone: the caller knows that the rest can then
+// follow. Notes the order in *record when asked for.
+bool mayAllGoFrom(const Tiles& tiles, const TileBits& left, TileBits present, TileBits free, const TileBits& watched,
+                  Clearing* record) {
+    if (record != nullptr) record->count = 0;
+    if (record == nullptr && isEmpty(without(watched, free))) return true;
+    TileBits todo = both(free, present);
     while (!isEmpty(todo)) {
         const int word = todo.w[0] != 0 ? 0 : todo.w[1] != 0 ? 1 : 2;
         const int tile = word * 64 + __builtin_ctzll(todo.w[word]);
@@ -348,10 +360,12 @@ bool mayAllGo(const Tiles& tiles, const TileBits& left, TileBits free, const Til
         const TileBits& group = tiles.groupTiles[tiles.group[tile]];
         const TileBits mates = both(left, group);
         const bool wholeFour = !isEmpty(tiles.fourPartners[tile]) && isEmpty(without(group, left));
-        TileBits may = wholeFour ? tiles.fourPartners[tile] : mates;
-        const TileBits ready{{free.w[0] | ~present.w[0], free.w[1] | ~present.w[1], free.w[2] | ~present.w[2]}};
-        may = without(both(may, ready), pairOf(tile, tile));
-        if (isEmpty(may)) continue;
+        const TileBits may = without(wholeFour ? tiles.fourPartners[tile] : mates, pairOf(tile, tile));
+        if (!meets(may, free)) continue;
+        if (record != nullptr) {
+            record->tile[record->count] = uint8_t(tile);
+            record->freeAt[record->count++] = free;
+        }
         // The tile goes: what it held becomes free, and its mates, which may
         // have been waiting for it, are looked at again.
         present.w[word] &= ~(uint64_t(1) << (tile & 63));
@@ -365,7 +379,11 @@ bool mayAllGo(const Tiles& tiles, const TileBits& left, TileBits free, const Til
         for (int w = 0; w < 3; ++w) todo.w[w] |= mates.w[w] & free.w[w] & present.w[w];
         if (!meets(present, watched)) return true;
     }
-    return isEmpty(both(present, watched));
+    return !meets(present, watched);
+}
+
+inline bool mayAllGo(const Tiles& tiles, const TileBits& left, const TileBits& free, const TileBits& watched) {
+    return mayAllGoFrom(tiles, left, left, free, watched, nullptr);
 }
 
 constexpr int kWays[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
@@ -549,31 +567,54 @@ bool startWays(Tiles& tiles, Ways& ways) {
     return true;
 }
 
+// Whether the board `all`, which passes mayAllGo taking its tiles as in
+// `base`, still passes with the partners the tiles of group g have now: the
+// same order holds until a tile of g can no longer go where it went, and the
+// rest is worked out from there. Counts a look when it has to.
+bool stillClears(Search& s, const Clearing& base, int g, const TileBits& all) {
+    const Tiles& tiles = *s.tiles;
+    TileBits present = all;
+    for (int k = 0; k < base.count; ++k) {
+        const int tile = base.tile[k];
+        if (tiles.group[tile] == g && !meets(without(tiles.fourPartners[tile], pairOf(tile, tile)), base.freeAt[k])) {
+            s.nodes += kLookNodes;
+            return mayAllGoFrom(tiles, all, present, base.freeAt[k], both(present, tiles.groupTiles[g]), nullptr);
+        }
+        present.w[tile >> 6] &= ~(uint64_t(1) << (tile & 63));
+    }
+    return true;
+}
+
 // Keeps of each group's ways only those with which the board, the group held
 // to that way alone, still passes mayAllGo; over and over, until nothing
 // changes. False when the board fails mayAllGo or a group is left with no
-// way: then no win keeps to `ways`. The board passes with the ways as they
-// stand, so a trial of one group only has to see that group's tiles go.
+// way: then no win keeps to `ways`.
 bool narrowWays(Search& s, Ways& ways, const TileBits& all, const TileBits& free) {
     Tiles& tiles = *s.tiles;
+    Clearing& base = *s.clearing;
     s.nodes += kLookNodes;
-    if (!mayAllGo(tiles, all, free, all)) return false;
+    if (!mayAllGoFrom(tiles, all, all, free, all, &base)) return false;
     for (bool narrowed = true; narrowed;) {
         narrowed = false;
         for (int g = 0; g < tiles.groupCount; ++g) {
             if (wayCount(ways.of[g]) < 2) continue;
+            const uint8_t before = ways.of[g];
             for (int w = 0; w < 3; ++w) {
                 if (((ways.of[g] >> w) & 1) == 0) continue;
                 setFourPartners(tiles, tiles.four[g], 1 << w);
-                s.nodes += kLookNodes;
-                if (!mayAllGo(tiles, all, free, tiles.groupTiles[g])) {
+                if (!stillClears(s, base, g, all)) {
                     ways.of[g] &= uint8_t(~(1 << w));
                     ++s.failures[g];
-                    narrowed = true;
                 }
             }
             setFourPartners(tiles, tiles.four[g], ways.of[g]);
             if (ways.of[g] == 0) return false;
+            if (ways.of[g] == before) continue;
+            // Each way left passed alone, so the board passes with all of
+            // them; its order of clearing is another now.
+            narrowed = true;
+            s.nodes += kLookNodes;
+            mayAllGoFrom(tiles, all, all, free, all, &base);
         }
     }
     return true;
@@ -715,8 +756,9 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
     s.deadMask = capacity - 1;
     s.deadRoom = int64_t(capacity / 4 * 3);
     s.pool = static_cast<Candidate*>(std::malloc(sizeof(Candidate) * poolSize(tiles->count)));
+    s.clearing = static_cast<Clearing*>(std::malloc(sizeof(Clearing)));
     s.cancel = cancel;
-    if (s.dead != nullptr && s.pool != nullptr) {
+    if (s.dead != nullptr && s.pool != nullptr && s.clearing != nullptr) {
         // Narrowing the ways once belongs to setting up, outside the budget:
         // it proves many lost deals at once and keeps the search over moves
         // from pairing tiles in ways that cannot win.
@@ -759,6 +801,7 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
     result.nodes = s.nodes;
     std::free(s.dead);
     std::free(s.pool);
+    std::free(s.clearing);
     std::free(tiles);
     return result;
 }
