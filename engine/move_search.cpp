@@ -70,7 +70,7 @@ bool searchMoves(Search& s, const TileBits& left, const TileBits& free, uint64_t
                     pending = -1;
                 }
             });
-            for (int w = 0; w < 3; ++w) forced.w[w] |= freeInGroup.w[w];
+            addAll(forced, freeInGroup);
             continue;
         }
         // Three of four free, one of them in nobody's way: the other two can
@@ -88,7 +88,7 @@ bool searchMoves(Search& s, const TileBits& left, const TileBits& free, uint64_t
                     if (tile != idle) ends[n++] = tile;
                 });
                 takePair(s, ends[0], ends[1]);
-                for (int w = 0; w < 3; ++w) forcedSettles.w[w] |= inGroup.w[w] & ~freeInGroup.w[w];
+                addAll(forcedSettles, without(inGroup, freeInGroup));
                 addTile(forcedSettles, idle);
                 addTile(forced, ends[0]);
                 addTile(forced, ends[1]);
@@ -116,8 +116,7 @@ bool searchMoves(Search& s, const TileBits& left, const TileBits& free, uint64_t
     if (!isEmpty(forced)) {
         const TileBits after = without(left, forced);
         TileBits freeAfter = without(free, forced);
-        const TileBits freed = freedBy(tiles, forced, after, free);
-        for (int w = 0; w < 3; ++w) freeAfter.w[w] |= freed.w[w];
+        addAll(freeAfter, freedBy(tiles, forced, after, free));
         if (searchMoves(s, after, freeAfter, hashWithout(tiles, hash, forced), candidates, forcedSettles)) return true;
         s.pathLength = pathLength;
         if (!s.stopped) markDead(s, hash);
@@ -144,8 +143,7 @@ bool searchMoves(Search& s, const TileBits& left, const TileBits& free, uint64_t
             if (inRing(tiles, after, ends[0], ends[1])) continue;
         }
         TileBits freeAfter = without(free, pair);
-        const TileBits freed = freedBy(tiles, pair, after, free);
-        for (int w = 0; w < 3; ++w) freeAfter.w[w] |= freed.w[w];
+        addAll(freeAfter, freedBy(tiles, pair, after, free));
         takePair(s, candidates[i].first, candidates[i].second);
         if (searchMoves(s, after, freeAfter, hashWithout(tiles, hash, pair), candidates + count, settles)) return true;
         s.pathLength = pathLength;

@@ -40,7 +40,8 @@ bool indexTiles(const Board& board, Tiles& tiles, int16_t* tileAt) {
                     addTile(tiles.above[tile], tileAt[cellIndex(z + 1, y + dy, x + dx)]);
         }
         TileBits blockers = tiles.above[tile];
-        for (int w = 0; w < 3; ++w) blockers.w[w] |= tiles.left[tile].w[w] | tiles.right[tile].w[w];
+        addAll(blockers, tiles.left[tile]);
+        addAll(blockers, tiles.right[tile]);
         forEachTile(blockers, [&](int other) { addTile(tiles.affects[other], tile); });
     }
     // Higher layers come last in the board's order, so each tile on top is
@@ -48,7 +49,7 @@ bool indexTiles(const Board& board, Tiles& tiles, int16_t* tileAt) {
     for (int tile = tiles.count - 1; tile >= 0; --tile)
         forEachTile(tiles.above[tile], [&](int upper) {
             addTile(tiles.over[tile], upper);
-            for (int w = 0; w < 3; ++w) tiles.over[tile].w[w] |= tiles.over[upper].w[w];
+            addAll(tiles.over[tile], tiles.over[upper]);
         });
     // Rows column by column, so that each neighbour's row is complete.
     for (int pass = 0; pass < 2; ++pass)
@@ -101,9 +102,7 @@ void listMates(Tiles& tiles) {
 
 TileBits freedBy(const Tiles& tiles, const TileBits& taken, const TileBits& after, const TileBits& free) {
     TileBits touched{};
-    forEachTile(taken, [&](int tile) {
-        for (int w = 0; w < 3; ++w) touched.w[w] |= tiles.affects[tile].w[w];
-    });
+    forEachTile(taken, [&](int tile) { addAll(touched, tiles.affects[tile]); });
     TileBits freed{};
     forEachTile(both(without(touched, free), after), [&](int tile) {
         if (isFreeTile(tiles, tile, after)) addTile(freed, tile);
@@ -192,10 +191,10 @@ bool mayAllGoFrom(const Tiles& tiles, const TileBits& left, TileBits present, Ti
             if (isFreeTile(tiles, other, present)) {
                 addTile(free, other);
                 addTile(todo, other);
-                for (int w = 0; w < 3; ++w) todo.w[w] |= tiles.groupTiles[tiles.group[other]].w[w] & free.w[w] & present.w[w];
+                addAll(todo, both(tiles.groupTiles[tiles.group[other]], both(free, present)));
             }
         });
-        for (int w = 0; w < 3; ++w) todo.w[w] |= mates.w[w] & free.w[w] & present.w[w];
+        addAll(todo, both(mates, both(free, present)));
         if (!meets(present, watched)) return true;
     }
     return !meets(present, watched);

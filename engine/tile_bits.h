@@ -19,6 +19,9 @@ inline bool isEmpty(const TileBits& a) { return (a.w[0] | a.w[1] | a.w[2]) == 0;
 inline TileBits both(const TileBits& a, const TileBits& b) {
     return TileBits{{a.w[0] & b.w[0], a.w[1] & b.w[1], a.w[2] & b.w[2]}};
 }
+inline void addAll(TileBits& into, const TileBits& more) {
+    for (int w = 0; w < 3; ++w) into.w[w] |= more.w[w];
+}
 inline TileBits without(const TileBits& a, const TileBits& b) {
     return TileBits{{a.w[0] & ~b.w[0], a.w[1] & ~b.w[1], a.w[2] & ~b.w[2]}};
 }

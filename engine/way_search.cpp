@@ -47,8 +47,7 @@ bool takeSettledPairs(Search& s, const TileBits& all, TileBits free) {
             const TileBits pair = pairOf(tile, other);
             takePair(s, tile, other);
             present = without(present, pair);
-            const TileBits freed = freedBy(tiles, pair, present, free);
-            for (int w = 0; w < 3; ++w) free.w[w] |= freed.w[w];
+            addAll(free, freedBy(tiles, pair, present, free));
             took = true;
         });
     }
