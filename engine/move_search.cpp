@@ -5,6 +5,7 @@
 namespace solving {
 namespace {
 
+// The shortest run of searchMoves, in positions.
 constexpr int64_t kRunNodes = 100;
 
 // The table keeps 0 for an empty slot; a set that hashes to 0 is kept as 1.

@@ -13,6 +13,7 @@ namespace solving {
 // positions of the search.
 constexpr int64_t kLookNodes = 4;
 
+// A pair searchMoves may take next, scored by the tiles it frees.
 struct Candidate {
     uint8_t first;
     uint8_t second;
