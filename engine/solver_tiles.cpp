@@ -110,6 +110,14 @@ TileBits freedBy(const Tiles& tiles, const TileBits& taken, const TileBits& afte
     return freed;
 }
 
+int apartWays(const Tiles& tiles, const int* t) {
+    int ways = 0;
+    for (int w = 0; w < 3; ++w)
+        if (apart(tiles, t[kWays[w][0]], t[kWays[w][1]]) && apart(tiles, t[kWays[w][2]], t[kWays[w][3]]))
+            ways |= 1 << w;
+    return ways;
+}
+
 int pairings(const Tiles& tiles, const TileBits& members, int16_t* partner) {
     int t[4];
     int n = 0;
@@ -118,23 +126,15 @@ int pairings(const Tiles& tiles, const TileBits& members, int16_t* partner) {
         ++n;
     });
     if (n != 2 && n != 4) return -1;
-    static const int ways[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
-    int count = 0;
-    for (int w = 0; w < (n == 2 ? 1 : 3); ++w) {
-        bool apart = true;
+    const int ways = n == 2 ? int(apart(tiles, t[0], t[1])) : apartWays(tiles, t);
+    const int count = wayCount(ways);
+    if (count == 1 && partner != nullptr) {
+        const int* way = kWays[__builtin_ctz(ways)];
         for (int p = 0; p < n; p += 2) {
-            const int a = t[ways[w][p]], b = t[ways[w][p + 1]];
-            apart = apart && !meets(pairNeeds(tiles, a, b), pairOf(a, b));
+            partner[t[way[p]]] = int16_t(t[way[p + 1]]);
+            partner[t[way[p + 1]]] = int16_t(t[way[p]]);
         }
-        if (!apart) continue;
-        if (++count == 1 && partner != nullptr)
-            for (int p = 0; p < n; p += 2) {
-                partner[t[ways[w][p]]] = int16_t(t[ways[w][p + 1]]);
-                partner[t[ways[w][p + 1]]] = int16_t(t[ways[w][p]]);
-            }
     }
-    if (count > 1 && partner != nullptr)
-        for (int i = 0; i < n; ++i) partner[t[i]] = -1;
     return count;
 }
 

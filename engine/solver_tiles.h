@@ -85,6 +85,16 @@ inline bool apart(const Tiles& tiles, int a, int b) { return !meets(pairNeeds(ti
 // The tiles that `taken` leaves free which were not free before.
 TileBits freedBy(const Tiles& tiles, const TileBits& taken, const TileBits& after, const TileBits& free);
 
+// The three ways of pairing off four tiles, as places in the group's list.
+constexpr int kWays[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
+
+// How many ways of pairing off a set of bits stand for (bit w for kWays[w]).
+inline int wayCount(int ways) { return (ways & 1) + ((ways >> 1) & 1) + ((ways >> 2) & 1); }
+
+// The ways of pairing off the four tiles `t` in which neither pair must go
+// before itself, bit w for kWays[w].
+int apartWays(const Tiles& tiles, const int* t);
+
 // In how many ways the tiles of a group can still be paired off, counting
 // only pairs of which neither tile must go before the other; when there is
 // exactly one way, each tile's partner in it goes to `partner`. Two or four
@@ -123,8 +133,6 @@ inline bool mayAllGo(const Tiles& tiles, const TileBits& left, const TileBits& f
     return mayAllGoFrom(tiles, left, left, free, watched, nullptr);
 }
 
-// The three ways of pairing off four tiles, as places in the group's list.
-constexpr int kWays[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
 
 // Gives the four tiles `t` of a group the partners they have in the ways of
 // pairing off (bit w for kWays[w]) in `ways`.

@@ -3,8 +3,6 @@
 namespace solving {
 namespace {
 
-inline int wayCount(uint8_t ways) { return (ways & 1) + ((ways >> 1) & 1) + ((ways >> 2) & 1); }
-
 void setAllFourPartners(Tiles& tiles, const Ways& ways) {
     for (int g = 0; g < tiles.groupCount; ++g)
         if (ways.of[g] != 0) setFourPartners(tiles, tiles.four[g], ways.of[g]);
@@ -62,10 +60,7 @@ bool startWays(Tiles& tiles, Ways& ways) {
         if (countOf(tiles.groupTiles[g]) != 4) continue;
         int n = 0;
         forEachTile(tiles.groupTiles[g], [&](int tile) { tiles.four[g][n++] = tile; });
-        const int* t = tiles.four[g];
-        for (int w = 0; w < 3; ++w)
-            if (apart(tiles, t[kWays[w][0]], t[kWays[w][1]]) && apart(tiles, t[kWays[w][2]], t[kWays[w][3]]))
-                ways.of[g] |= uint8_t(1 << w);
+        ways.of[g] = uint8_t(apartWays(tiles, tiles.four[g]));
         if (ways.of[g] == 0) return false;
     }
     setAllFourPartners(tiles, ways);
