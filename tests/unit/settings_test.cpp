@@ -110,32 +110,23 @@ TEST_F(Settings, TheScaleIndexMustBe0To4) {
     }
 }
 
-// An empty GAME is what a start whose puzzle could not be read leaves behind.
-TEST_F(Settings, AMissingOrEmptyLastGameIsTheDefaultPuzzle) {
+// Keys that older files lack, or that a start whose puzzle could not be read
+// left empty, read as their defaults: the classic puzzle, winnable deals off.
+TEST_F(Settings, AMissingOrEmptyKeyReadsAsItsDefault) {
     struct Row {
         const char* text;
         const char* lastGame;
-    } rows[] = {{"", "classic.kvl"},
-                {"[LAST]\r\nGAME = \r\n", "classic.kvl"},
-                {"[LAST]\r\nGAME = bridge.kvl\r\n", "bridge.kvl"}};
-    for (const Row& row : rows) {
-        readFrom(row.text);
-        EXPECT_STREQ(app->lastGame, row.lastGame) << row.text;
-    }
-}
-
-// Files written before "Winnable deals only" existed lack the key: off.
-TEST_F(Settings, WinnableDealsOnlyIsOffUnlessTheFileSaysOn) {
-    struct Row {
-        const char* text;
         int32_t winnableOnly;
-    } rows[] = {{"", 0},
-                {"[GAME]\r\nWINNABLE_ONLY = 0\r\n", 0},
-                {"[GAME]\r\nWINNABLE_ONLY = 1\r\n", 1},
-                {"[GAME]\r\nWINNABLE_ONLY = 7\r\n", 1}};
+    } rows[] = {{"", "classic.kvl", 0},
+                {"[LAST]\r\nGAME = \r\n", "classic.kvl", 0},
+                {"[LAST]\r\nGAME = bridge.kvl\r\n", "bridge.kvl", 0},
+                {"[GAME]\r\nWINNABLE_ONLY = 0\r\n", "classic.kvl", 0},
+                {"[GAME]\r\nWINNABLE_ONLY = 1\r\n", "classic.kvl", 1},
+                {"[GAME]\r\nWINNABLE_ONLY = 7\r\n", "classic.kvl", 1}};
     for (const Row& row : rows) {
         app->winnableOnly = 1 - row.winnableOnly;
         readFrom(row.text);
+        EXPECT_STREQ(app->lastGame, row.lastGame) << row.text;
         EXPECT_EQ(app->winnableOnly, row.winnableOnly) << row.text;
     }
 }
