@@ -60,6 +60,7 @@ struct Anchor {
 };
 
 inline int cellIndex(int z, int y, int x) { return z * kCellsPerLayer + y * kCols + x; }
+inline Anchor anchorOf(int index) { return Anchor{index % kCols, (index / kCols) % kRows, index / kCellsPerLayer}; }
 inline Cell& cellAt(Board& board, int z, int y, int x) { return board.cells[cellIndex(z, y, x)]; }
 inline const Cell& cellAt(const Board& board, int z, int y, int x) {
     return board.cells[cellIndex(z, y, x)];

@@ -25,10 +25,6 @@ void collectFreeTiles(const Board& board, FreeTiles& free) {
                     free.index[free.count++] = cellIndex(z, y, x);
 }
 
-Anchor anchorOf(int index) {
-    return Anchor{index % kCols, (index / kCols) % kRows, index / kCellsPerLayer};
-}
-
 // Visits the pairs in the order (first, second) of the board's index order and
 // stops at pair number `wanted`; returns how many pairs it saw.
 int walkPairs(const Board& board, const FreeTiles& free, int wanted, Move* found) {

@@ -92,13 +92,8 @@ SolveResult solveBoard(const Board& board, int64_t nodeBudget, const std::atomic
         result.verdict = won ? Verdict::Winnable : decided ? Verdict::NotWinnable : Verdict::Unknown;
         if (won) {
             result.pairCount = s.pathLength / 2;
-            for (int p = 0; p < result.pairCount; ++p) {
-                const int ends[2] = {tiles->cell[s.path[2 * p]], tiles->cell[s.path[2 * p + 1]]};
-                Anchor anchors[2];
-                for (int e = 0; e < 2; ++e)
-                    anchors[e] = Anchor{ends[e] % kCols, (ends[e] / kCols) % kRows, ends[e] / kCellsPerLayer};
-                result.pairs[p] = Move{anchors[0], anchors[1]};
-            }
+            for (int p = 0; p < result.pairCount; ++p)
+                result.pairs[p] = Move{anchorOf(tiles->cell[s.path[2 * p]]), anchorOf(tiles->cell[s.path[2 * p + 1]])};
         }
     }
     result.nodes = s.nodes;
