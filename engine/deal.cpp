@@ -26,14 +26,32 @@ void shuffleTiles(AppState& app, Cell (&tiles)[kTileCount]) {
     }
 }
 
-void dealTiles(AppState& app, Board& dest, const Layout& layout) {
-    Cell tiles[kTileCount];
-    buildTileList(app, tiles);
-    shuffleTiles(app, tiles);
+namespace {
+
+// The k-th position of the layout in the board's order gets the k-th tile.
+void placeTiles(Board& dest, const Layout& layout, const Cell (&tiles)[kTileCount]) {
     clearBoard(dest);
     int next = 0;
     for (int i = 0; i < kCells && next < kTileCount; ++i)
         if (layout.cells[i].number != 0) dest.cells[i] = tiles[next++];
+}
+
+}  // namespace
+
+void dealTiles(AppState& app, Board& dest, const Layout& layout) {
+    Cell tiles[kTileCount];
+    buildTileList(app, tiles);
+    shuffleTiles(app, tiles);
+    placeTiles(dest, layout, tiles);
+}
+
+Arrangement dealWinnable(AppState& app, Board& dest, const Layout& layout) {
+    Cell tiles[kTileCount];
+    buildTileList(app, tiles);
+    placeTiles(dest, layout, tiles);
+    const Arrangement result = arrangeToWin(app, dest);
+    if (result != Arrangement::Arranged) clearBoard(dest);
+    return result;
 }
 
 void startAppearing(Board& board) {

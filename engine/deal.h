@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/board.h"
+#include "engine/winnable_arrangement.h"
 
 struct AppState;
 
@@ -19,6 +20,10 @@ void shuffleTiles(AppState& app, Cell (&tiles)[kTileCount]);
 // first 144 and leaves the rest empty; that never happens through the puzzle
 // reader, but the deal must not read past its list.
 void dealTiles(AppState& app, Board& dest, const Layout& layout);
+
+// A deal that can be won: the tiles of the set arranged on the positions of
+// `layout` by arrangeToWin. Leaves `dest` empty unless it arranges.
+Arrangement dealWinnable(AppState& app, Board& dest, const Layout& layout);
 
 // The appear effect of a fresh deal: the lowest layer that holds tiles
 // (layer 0 of a normal puzzle) shows at once and counts down, the layers

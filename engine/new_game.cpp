@@ -7,19 +7,29 @@
 #include "engine/history.h"
 #include "engine/host.h"
 #include "engine/moves.h"
-#include "engine/solver.h"
 #include "files/puzzle_file.h"
 #include "shell/app_state.h"
 #include "shell/geometry.h"
 
 namespace {
 
-// Whether a fresh deal may stay: it has a move, or with winnableOnly the
-// solver wins it (which draws nothing from the random generator).
-bool dealWanted(AppState& app) {
-    if (app.winnableOnly != 0) return solveBoard(app.board, kDealSolveBudget).verdict == Verdict::Winnable;
+const char* const kNoWinnableDeal =
+    "No order of play was found that clears this puzzle, so it has no winnable deal. "
+    "The tiles are dealt at random.";
+
+// With "Winnable deals only" the deal is built to be won; otherwise, or when
+// the puzzle cannot be cleared, it is dealt at random until a move exists.
+void dealBoard(AppState& app) {
+    if (app.winnableOnly != 0) {
+        if (dealWinnable(app, app.board, app.layoutBuffer) == Arrangement::Arranged) return;
+        showMessage(app, kMainWindow, kNoWinnableDeal, MessageIcon::Information);
+    }
     Move move;
-    return findMoves(app, app.board, move) != 0;
+    int deals = 0;
+    do {
+        dealTiles(app, app.board, app.layoutBuffer);
+        ++deals;
+    } while (findMoves(app, app.board, move) == 0 && deals < kMaxDeals);
 }
 
 }  // namespace
@@ -40,12 +50,7 @@ void newGame(AppState& app) {
     app.puzzle = app.layoutBuffer;
     clearHistory(app.history);
 
-    const int maxDeals = app.winnableOnly != 0 ? kMaxWinnableDeals : kMaxDeals;
-    int deals = 0;
-    do {
-        dealTiles(app, app.board, app.layoutBuffer);
-        ++deals;
-    } while (!dealWanted(app) && deals < maxDeals);
+    dealBoard(app);
     app.secondsPlayed = 0;
 
     app.editorMode = 0;

@@ -7,15 +7,11 @@ struct AppState;
 // At most this many deals are tried for one with a first move.
 constexpr int kMaxDeals = 21;
 
-// With "Winnable deals only", at most this many deals are tried for one the
-// solver wins, each searched up to kDealSolveBudget positions.
-constexpr int kMaxWinnableDeals = 100;
-constexpr int kDealSolveBudget = 200000;
-
-// Reads "Puzzle\<lastGame>", deals until a move exists (at most 21 times;
-// with winnableOnly, until the solver wins the deal, at most 100 times),
-// lays out the board and starts the appear effect. A puzzle that does not
-// read is reported and forgotten (lastGame emptied); the game on screen stays.
+// Reads "Puzzle\<lastGame>", deals until a move exists (at most 21 times),
+// or with winnableOnly builds a deal that can be won (a puzzle that no order
+// of play clears is reported and dealt at random), lays out the board and
+// starts the appear effect. A puzzle that does not read is reported and
+// forgotten (lastGame emptied); the game on screen stays.
 void newGame(AppState& app);
 
 // The Restart game command: asks first unless the game has no move left.

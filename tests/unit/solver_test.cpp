@@ -17,6 +17,7 @@
 #include "engine/solver.h"
 #include "fake_host.h"
 #include "files/puzzle_file.h"
+#include "clears_board.h"
 #include "temp_folder.h"
 #include "test_boards.h"
 
@@ -25,25 +26,6 @@ namespace {
 constexpr int64_t kBudget = 1000000;
 // Moves first, as the game searches, and the ways of pairing off alone.
 constexpr int64_t kMethods[] = {kMovesFirst, 0};
-
-// Takes the pairs one by one, each only when both tiles are there, free and
-// matching on the board as it stands; true when the board ends empty.
-::testing::AssertionResult clearsBoard(Board board, const SolveResult& result) {
-    for (int p = 0; p < result.pairCount; ++p) {
-        const Anchor ends[2] = {result.pairs[p].first, result.pairs[p].second};
-        Cell* cells[2];
-        for (int e = 0; e < 2; ++e) {
-            cells[e] = &cellAt(board, ends[e].z, ends[e].y, ends[e].x);
-            if (cells[e]->number == 0 || !isFree(board, ends[e].z, ends[e].x, ends[e].y))
-                return ::testing::AssertionFailure() << "pair " << p << ": tile " << e << " missing or not free";
-        }
-        if (cells[0] == cells[1] || !tilesMatch(*cells[0], *cells[1]))
-            return ::testing::AssertionFailure() << "pair " << p << " does not match";
-        cells[0]->number = cells[1]->number = 0;
-    }
-    if (countTiles(board) != 0) return ::testing::AssertionFailure() << countTiles(board) << " tiles left";
-    return ::testing::AssertionSuccess();
-}
 
 // The faces of the set in matching pairs: entries 2k and 2k + 1 match.
 std::vector<Cell> facesInPairs(const AppState& app) {
@@ -124,7 +106,8 @@ TEST(Solver, AgreesWithTryingEveryOrderOnSmallCrowdedBoards) {
             ASSERT_EQ(result.verdict, expected ? Verdict::Winnable : Verdict::NotWinnable)
                 << "round " << round << ", moves first " << movesFirst;
             if (expected) {
-                EXPECT_TRUE(clearsBoard(*board, result)) << "round " << round << ", moves first " << movesFirst;
+                EXPECT_TRUE(clearsBoard(*board, result.pairs, result.pairCount))
+                    << "round " << round << ", moves first " << movesFirst;
             }
         }
         ++verdicts[expected ? int(Verdict::Winnable) : int(Verdict::NotWinnable)];
@@ -171,7 +154,7 @@ TEST(Solver, SmallBoardsWithKnownAnswers) {
             const SolveResult result = solveBoard(*board, kBudget, nullptr, movesFirst);
             EXPECT_EQ(result.verdict, c.verdict) << "moves first " << movesFirst;
             if (result.verdict == Verdict::Winnable) {
-                EXPECT_TRUE(clearsBoard(*board, result)) << "moves first " << movesFirst;
+                EXPECT_TRUE(clearsBoard(*board, result.pairs, result.pairCount)) << "moves first " << movesFirst;
             }
         }
     }
@@ -227,7 +210,7 @@ TEST_F(SolverOnShippedPuzzles, BoardsBuiltBackwardsAndRealDealsReplay) {
             for (const int64_t movesFirst : kMethods) {
                 const SolveResult result = solveBoard(*board, kBudget, nullptr, movesFirst);
                 EXPECT_EQ(result.verdict, Verdict::Winnable) << "moves first " << movesFirst;
-                EXPECT_TRUE(clearsBoard(*board, result)) << "moves first " << movesFirst;
+                EXPECT_TRUE(clearsBoard(*board, result.pairs, result.pairCount)) << "moves first " << movesFirst;
             }
         }
         EXPECT_EQ(built, 3);
@@ -239,7 +222,7 @@ TEST_F(SolverOnShippedPuzzles, BoardsBuiltBackwardsAndRealDealsReplay) {
             if (result.verdict != Verdict::Winnable) continue;
             ++winnable;
             EXPECT_EQ(result.pairCount, kTileCount / 2);
-            EXPECT_TRUE(clearsBoard(*board, result));
+            EXPECT_TRUE(clearsBoard(*board, result.pairs, result.pairCount));
         }
     }
     EXPECT_GT(winnable, 0);
