@@ -1,6 +1,9 @@
 #include "engine/history.h"
 
+#include <cstring>
+
 #include "engine/host.h"
+#include "engine/moves.h"
 #include "engine/tick.h"
 #include "shell/app_state.h"
 
@@ -11,9 +14,37 @@ void clearHistory(History& history) {
 }
 
 void recordStep(History& history, const HistoryStep& step) {
-    if (history.cursor == kMaxSteps) return;  // only a board of more than 144 tiles
+    if (history.cursor == kMaxSteps) {
+        std::memmove(history.steps, history.steps + 1, sizeof(HistoryStep) * (kMaxSteps - 1));
+        --history.cursor;
+    }
     history.steps[history.cursor++] = step;
     history.count = history.cursor;
+}
+
+void noteFaces(const Board& board, Face (&faces)[kTileCount]) {
+    int k = 0;
+    for (const Cell& cell : board.cells)
+        if (cell.number != 0 && k < kTileCount) faces[k++] = Face{int8_t(cell.type), int8_t(cell.number)};
+}
+
+void putFaces(Board& board, const Face (&faces)[kTileCount]) {
+    int k = 0;
+    for (Cell& cell : board.cells)
+        if (cell.number != 0 && k < kTileCount) {
+            cell.type = faces[k].type;
+            cell.number = faces[k++].number;
+        }
+}
+
+void resumePlay(AppState& app) {
+    const bool moves = countMoves(app.board) != 0;
+    app.selectedX = -1;
+    app.gameActive = moves ? 1 : 0;
+    app.history.gameEnded = moves ? 0 : 1;
+    app.canSaveGame = 1;
+    refreshMenu(app);
+    requestRepaint(app);
 }
 
 namespace {
@@ -35,27 +66,31 @@ bool canRedo(const AppState& app) {
 void undoStep(AppState& app) {
     if (!canUndo(app)) return;
     const HistoryStep& step = app.history.steps[--app.history.cursor];
-    for (const TakenTile& tile : step.tiles) {
-        Cell& cell = app.board.cells[tile.index];
-        cell.type = tile.type;
-        cell.number = tile.number;
-        cell.effect = EffectNone;
-        cell.opacity = 100;
-        cell.ticks = 0;
+    if (step.shuffled != 0) {
+        putFaces(app.board, step.before);
+    } else {
+        for (const TakenTile& tile : step.tiles) {
+            Cell& cell = app.board.cells[tile.index];
+            cell.type = tile.type;
+            cell.number = tile.number;
+            cell.effect = EffectNone;
+            cell.opacity = 100;
+            cell.ticks = 0;
+        }
     }
-    app.selectedX = -1;
-    app.history.gameEnded = 0;
-    // The pair put back was free and matching when it was taken, and the
-    // board is as it was then: a move exists.
-    app.gameActive = 1;
-    app.canSaveGame = 1;
-    refreshMenu(app);
-    requestRepaint(app);
+    // A pair put back was free and matching when it was taken, so a move
+    // exists; a shuffle undone may bring back a game that was over.
+    resumePlay(app);
 }
 
 void redoStep(AppState& app) {
     if (!canRedo(app)) return;
     const HistoryStep& step = app.history.steps[app.history.cursor++];
+    if (step.shuffled != 0) {
+        putFaces(app.board, step.after);
+        resumePlay(app);
+        return;
+    }
     for (const TakenTile& tile : step.tiles) {
         Cell& cell = app.board.cells[tile.index];
         cell.number = 0;  // the rest as a faded tile leaves its cell

@@ -9,8 +9,9 @@
 
 struct AppState;
 
-// A deal holds at most 144 tiles, so a game takes at most 72 pairs.
-constexpr int kMaxSteps = kTileCount / 2;
+// A game takes at most 72 pairs; the record has room for as many shuffles
+// besides. Beyond that the oldest step is forgotten.
+constexpr int kMaxSteps = kTileCount;
 
 // One tile of a taken pair: where it lay and its face.
 struct TakenTile {
@@ -19,8 +20,19 @@ struct TakenTile {
     int32_t number;
 };
 
+// A face as a shuffle keeps it.
+struct Face {
+    int8_t type;
+    int8_t number;
+};
+
+// A pair taken, or a shuffle: the faces of the tiles left, in the board's
+// order, before and after.
 struct HistoryStep {
     TakenTile tiles[2];
+    int32_t shuffled;
+    Face before[kTileCount];
+    Face after[kTileCount];
 };
 
 struct History {
@@ -32,19 +44,30 @@ struct History {
 
 void clearHistory(History& history);
 
-// A pair has left the board: it becomes the last step, and the steps that
-// were undone before it cannot be redone any more.
+// A pair has left the board, or the tiles left were shuffled: it becomes
+// the last step, and the steps that were undone before it cannot be redone
+// any more.
 void recordStep(History& history, const HistoryStep& step);
+
+// The faces of the tiles on `board` in its order; putFaces gives them back
+// to the same tiles.
+void noteFaces(const Board& board, Face (&faces)[kTileCount]);
+void putFaces(Board& board, const Face (&faces)[kTileCount]);
+
+// After a step that changed the board by other means than play: the game
+// goes on when a move is left, and otherwise it stays ended, for Undo to
+// reopen. Clears the selection.
+void resumePlay(AppState& app);
 
 // Undo and Redo are offered in a game while play is on, or after its last
 // pair ended it; never while a pair vanishes or the deal appears.
 bool canUndo(const AppState& app);
 bool canRedo(const AppState& app);
 
-// The Undo command: puts the last taken pair back where it lay, and the game
-// is played on from there.
+// The Undo command: puts the last taken pair back where it lay, or the faces
+// back as they were before a shuffle, and the game is played on from there.
 void undoStep(AppState& app);
 
 // The Redo command: takes the pair again at once, and the end of the game is
-// decided as when it is taken by hand.
+// decided as when it is taken by hand; or shuffles to the same faces again.
 void redoStep(AppState& app);

@@ -19,7 +19,7 @@ void playEventSound(AppState& app, int event);
 void requestRepaint(AppState& app);
 
 // Called after every change of mode, play state or saveability: applies the
-// eight enabled/grayed states of the menu.
+// nine enabled/grayed states of the menu.
 void refreshMenu(AppState& app);
 
 // Called by the rules and the file operations: a modal message box with the

@@ -10,7 +10,8 @@ namespace {
 struct TickResult {
     bool layerSound = false;
     int removed = 0;    // tiles that left the board
-    HistoryStep taken{};  // the first two of them: the pair
+    TakenTile taken[2]{};  // the first two of them: the pair
+    bool flashEnded = false;
     bool redraw = false;
     int nextLayer = 0;  // the layer whose turn to appear has come; 0 = none
 };
@@ -34,6 +35,7 @@ void advanceCell(AppState& app, int index, int z, TickResult& result) {
         if (--cell.ticks <= 0) {
             cell.effect = EffectNone;
             result.redraw = true;
+            result.flashEnded = true;
         }
         break;
     case EffectVanishing:
@@ -41,7 +43,7 @@ void advanceCell(AppState& app, int index, int z, TickResult& result) {
         cell.opacity -= 4;
         if (cell.opacity <= 0) {
             if (result.removed < 2)
-                result.taken.tiles[result.removed] = {index, cell.type, cell.number};
+                result.taken[result.removed] = {index, cell.type, cell.number};
             ++result.removed;
             cell.number = 0;
             cell.effect = EffectNone;
@@ -121,8 +123,15 @@ void animationTick(AppState& app) {
     if (result.layerSound) playEventSound(app, SoundUnselection);
     if (result.nextLayer != 0) showNextLayer(app, result.nextLayer);
     if (result.removed != 0) {
-        if (result.removed == 2) recordStep(app.history, result.taken);
+        if (result.removed == 2) {
+            HistoryStep step{};
+            step.tiles[0] = result.taken[0];
+            step.tiles[1] = result.taken[1];
+            recordStep(app.history, step);
+        }
         afterPairRemoved(app);
     }
+    // Shuffle waits for every effect to end: the menu offers it again then.
+    if (result.flashEnded && !effectsRunning(app.board)) refreshMenu(app);
     if (result.redraw) requestRepaint(app);
 }

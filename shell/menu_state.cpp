@@ -1,6 +1,7 @@
 #include "shell/menu_state.h"
 
 #include "engine/history.h"
+#include "engine/shuffle.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
 
@@ -14,6 +15,7 @@ void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateIte
         items[5] = {IDM_LAYER_UP, app.editorLayer + 1 < 5};
         items[6] = {IDM_UNDO, false};
         items[7] = {IDM_REDO, false};
+        items[8] = {IDM_SHUFFLE, false};
     } else {
         items[0] = {IDM_SAVE_PUZZLE, false};
         items[1] = {IDM_LAYER_UP, false};
@@ -23,5 +25,6 @@ void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateIte
         items[5] = {IDM_RESTART_GAME, app.lastGame[0] != '\0'};
         items[6] = {IDM_UNDO, canUndo(app)};
         items[7] = {IDM_REDO, canRedo(app)};
+        items[8] = {IDM_SHUFFLE, canShuffle(app)};
     }
 }

@@ -10,8 +10,8 @@ struct MenuItemState {
     bool enabled;
 };
 
-constexpr int kMenuStateItems = 8;
+constexpr int kMenuStateItems = 9;
 
-// The eight items that depend on the mode and the game, in the order they are
+// The nine items that depend on the mode and the game, in the order they are
 // applied to the menu.
 void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateItems]);

@@ -10,6 +10,7 @@
 #include "engine/host.h"
 #include "engine/moves.h"
 #include "engine/new_game.h"
+#include "engine/shuffle.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
 #include "shell/geometry.h"
@@ -96,6 +97,7 @@ bool runCommand(AppState& app, unsigned id) {
     case IDM_HINT: showHint(app); break;
     case IDM_UNDO: undoStep(app); break;
     case IDM_REDO: redoStep(app); break;
+    case IDM_SHUFFLE: shuffleBoard(app); break;
     case IDM_CREATE_PUZZLE: createPuzzle(app); break;
     case IDM_LAYER_UP: changeEditorLayer(app, +1); break;
     case IDM_LAYER_DOWN: changeEditorLayer(app, -1); break;

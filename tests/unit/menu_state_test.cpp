@@ -31,7 +31,7 @@ TEST(MenuState, EditorModeByLayer) {
         const std::vector<std::pair<int, bool>> expected = {
             {IDM_SAVE_PUZZLE, true}, {IDM_SAVE_GAME, false}, {IDM_HINT, false},
             {IDM_RESTART_GAME, false}, {IDM_LAYER_DOWN, c.down}, {IDM_LAYER_UP, c.up},
-            {IDM_UNDO, false},         {IDM_REDO, false}};
+            {IDM_UNDO, false},         {IDM_REDO, false},      {IDM_SHUFFLE, false}};
         EXPECT_EQ(states(*app), expected) << "layer " << c.layer;
     }
 }
@@ -62,9 +62,30 @@ TEST(MenuState, GameModeByFlags) {
         const std::vector<std::pair<int, bool>> expected = {
             {IDM_SAVE_PUZZLE, false}, {IDM_LAYER_UP, false}, {IDM_LAYER_DOWN, false},
             {IDM_SAVE_GAME, c.canSave != 0}, {IDM_HINT, c.active != 0},
-            {IDM_RESTART_GAME, c.lastGame[0] != '\0'}, {IDM_UNDO, c.undo}, {IDM_REDO, c.redo}};
+            {IDM_RESTART_GAME, c.lastGame[0] != '\0'}, {IDM_UNDO, c.undo}, {IDM_REDO, c.redo},
+            {IDM_SHUFFLE, false}};  // nothing to shuffle on an empty board
         EXPECT_EQ(states(*app), expected)
             << c.canSave << c.active << c.lastGame << " steps " << c.cursor << "/" << c.count;
+    }
+}
+
+// Shuffle needs two tiles and no effect running; over or not, the game may
+// go on.
+TEST(MenuState, ShuffleByTilesAndEffects) {
+    struct Case {
+        int tiles, effect, active, editor;
+        bool shuffle;
+    } cases[] = {{2, EffectNone, 1, 0, true},      {2, EffectNone, 0, 0, true},
+                 {1, EffectNone, 1, 0, false},     {3, EffectBlankFlash, 1, 0, false},
+                 {3, EffectVanishing, 0, 0, false}, {4, EffectNone, 1, 1, false}};
+    for (const Case& c : cases) {
+        auto app = newTestState();
+        app->gameActive = c.active;
+        app->editorMode = c.editor;
+        for (int i = 0; i < c.tiles; ++i) cellAt(app->board, 0, 0, 2 * i) = Cell{TypeWinds, 1};
+        cellAt(app->board, 0, 0, 0).effect = c.effect;
+        EXPECT_EQ(states(*app).back(), std::make_pair(IDM_SHUFFLE, c.shuffle))
+            << c.tiles << " tiles, effect " << c.effect << ", editor " << c.editor;
     }
 }
 

@@ -172,7 +172,9 @@ TEST(Tick, FlashesEndAfterTheirTicksAndStrangeEffectsAreReset) {
     auto blankEnded = [](const AppState& a) { return cellAt(a.board, 0, 0, 0).effect == EffectNone; };
     EXPECT_EQ(tickUntil(*app, 30, blankEnded), 9);
     auto stopEnded = [](const AppState& a) { return cellAt(a.board, 0, 0, 4).effect == EffectNone; };
+    EXPECT_EQ(fakeHost().count(HostCall::Menu), 0) << "a flash is still running";
     EXPECT_EQ(tickUntil(*app, 30, stopEnded), 10);
+    EXPECT_EQ(fakeHost().count(HostCall::Menu), 1) << "with the last flash over, Shuffle is offered again";
 }
 
 TEST(Tick, QuietBoardDoesNothing) {

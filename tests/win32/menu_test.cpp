@@ -32,7 +32,8 @@ TEST(MenuResourceTest, EveryCommandHasItsLabelAndShortcutText) {
         {0, IDM_LOAD_GAME, "Load game...\tCTRL+L"},  {0, IDM_SAVE_GAME, "Save game...\tCTRL+S"},
         {0, 0, ""},                                   {0, IDM_RESTART_GAME, "Restart game\tCTRL+R"},
         {0, IDM_HINT, "Hint\tCTRL+H"},                {0, IDM_UNDO, "Undo\tCTRL+Z"},
-        {0, IDM_REDO, "Redo\tCTRL+Y"},                {0, 0, ""},
+        {0, IDM_REDO, "Redo\tCTRL+Y"},                {0, IDM_SHUFFLE, "Shuffle\tCTRL+F"},
+        {0, 0, ""},
         {0, IDM_EXIT, "E&xit"},
         {1, IDM_CREATE_PUZZLE, "&Create puzzle...\tCTRL+C"}, {1, 0, ""},
         {1, IDM_LAYER_UP, "Layer &up\tCTRL+Up"},      {1, IDM_LAYER_DOWN, "Layer &down\tCTRL+Down"},
@@ -81,6 +82,7 @@ TEST(MenuResourceTest, ShortcutTableInItsOrder) {
         {FALT | FNOINVERT, '/', IDM_ABOUT}, {FALT | FNOINVERT, '?', IDM_ABOUT},
         {ctrl, VK_ADD, IDM_ZOOM_IN},     {ctrl, VK_SUBTRACT, IDM_ZOOM_OUT},
         {ctrl, 'Z', IDM_UNDO},           {ctrl, 'Y', IDM_REDO},
+        {ctrl, 'F', IDM_SHUFFLE},
     };
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_KELVARIN));
     ASSERT_NE(table, nullptr);
@@ -96,7 +98,7 @@ TEST(MenuResourceTest, ShortcutTableInItsOrder) {
     DestroyAcceleratorTable(table);
 }
 
-TEST(MenuStateTest, EightItemsFollowTheModeOnTheRealMenu) {
+TEST(MenuStateTest, NineItemsFollowTheModeOnTheRealMenu) {
     TestApp test = newTestApp();
     AppState& app = *test.app;
     HWND window = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
@@ -108,7 +110,7 @@ TEST(MenuStateTest, EightItemsFollowTheModeOnTheRealMenu) {
         int editorMode, editorLayer, canSaveGame, gameActive;
         const char* lastGame;
         int undoSteps, redoSteps;
-        std::vector<int> enabled;  // of the eight, every other one is grayed
+        std::vector<int> enabled;  // of the nine, every other one is grayed (no tiles to shuffle)
     };
     const Case cases[] = {
         {0, 0, 0, 0, "", 0, 0, {}},
@@ -121,8 +123,8 @@ TEST(MenuStateTest, EightItemsFollowTheModeOnTheRealMenu) {
          {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_UNDO, IDM_REDO}},
         {0, 0, 1, 0, "classic.kvl", 2, 1, {IDM_SAVE_GAME, IDM_RESTART_GAME}},
     };
-    const int eight[] = {IDM_SAVE_PUZZLE, IDM_SAVE_GAME,  IDM_HINT, IDM_RESTART_GAME,
-                         IDM_LAYER_DOWN,  IDM_LAYER_UP,   IDM_UNDO, IDM_REDO};
+    const int nine[] = {IDM_SAVE_PUZZLE, IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_LAYER_DOWN,
+                        IDM_LAYER_UP,    IDM_UNDO,      IDM_REDO, IDM_SHUFFLE};
     for (const Case& c : cases) {
         app.editorMode = c.editorMode;
         app.editorLayer = c.editorLayer;
@@ -132,7 +134,7 @@ TEST(MenuStateTest, EightItemsFollowTheModeOnTheRealMenu) {
         app.history.cursor = c.undoSteps;
         app.history.count = c.undoSteps + c.redoSteps;
         refreshMenu(app);
-        for (int id : eight) {
+        for (int id : nine) {
             const bool enabled = std::find(c.enabled.begin(), c.enabled.end(), id) != c.enabled.end();
             EXPECT_EQ((GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_GRAYED) == 0, enabled)
                 << "item " << id << " in mode " << c.editorMode << " layer " << c.editorLayer;
