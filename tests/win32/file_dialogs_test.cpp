@@ -195,27 +195,42 @@ TEST_F(FileDialogs, SavePuzzleNeedsExactly144Positions) {
     EXPECT_TRUE(fs::exists("Puzzle/mine.kvl"));
 }
 
-TEST_F(FileDialogs, RefusedNamesKeepTheSaveDialogOpenWithTheirText) {
+// The typed name is taken without the blanks around it, so that the file,
+// its list line and the settings key agree; a refused one leaves the dialog
+// open with its text.
+TEST_F(FileDialogs, SaveDialogsTakeTheTypedNameWithoutBlanksAroundOrRefuseIt) {
     const struct {
+        const char* caption;
+        int command;
         const char* name;
         const char* message;
-    } rows[] = {{"", "Please enter a file name."},
-                {"   ", "Please enter a file name."},
-                {"a:b", "File name has illegal symbols: \\|/:*?<\">"}};
+        const char* file;  // written; none when refused
+    } rows[] = {
+        {"Save game", IDM_SAVE_GAME, "", "Please enter a file name.", nullptr},
+        {"Save game", IDM_SAVE_GAME, "   ", "Please enter a file name.", nullptr},
+        {"Save puzzle", IDM_SAVE_PUZZLE, " \t ", "Please enter a file name.", nullptr},
+        {"Save game", IDM_SAVE_GAME, "a:b", "File name has illegal symbols: \\|/:*?<\">", nullptr},
+        {"Save game", IDM_SAVE_GAME, " a b\t", "Game is saved successfully", "Save/a b.kvg"},
+        {"Save puzzle", IDM_SAVE_PUZZLE, " tower", "Puzzle is saved successfully",
+         "Puzzle/tower.kvl"},
+    };
     for (const auto& row : rows) {
+        app().editorMode = row.command == IDM_SAVE_PUZZLE;  // it saves the editor's board
         bool open = false;
         char kept[kTextSize] = {};
         const DialogRun run = driveDialog(
-            "Save game", [&] { runCommand(app(), IDM_SAVE_GAME); },
+            row.caption, [&] { runCommand(app(), row.command); },
             [&](HWND dialog) {
                 open = saveAs(dialog, row.name);
-                GetDlgItemTextA(dialog, IDC_FILE_NAME, kept, kTextSize);
+                if (open) GetDlgItemTextA(dialog, IDC_FILE_NAME, kept, kTextSize);
             });
-        EXPECT_TRUE(open) << row.name;
-        EXPECT_STREQ(kept, row.name);
-        EXPECT_EQ(run.messages, std::vector<std::string>{row.message}) << row.name;
+        SCOPED_TRACE(std::string("\"") + row.name + "\"");
+        EXPECT_EQ(open, row.file == nullptr);
+        EXPECT_STREQ(kept, open ? row.name : "");
+        EXPECT_EQ(run.messages, std::vector<std::string>{row.message});
+        EXPECT_TRUE(row.file == nullptr || fs::exists(row.file));
     }
-    EXPECT_FALSE(fs::exists("Save"));
+    EXPECT_STREQ(app().lastGame, "tower.kvl") << "the settings key names the file";
 }
 
 TEST_F(FileDialogs, LoadGameLoadsWhatWasSavedAndDeletesDamagedFiles) {
