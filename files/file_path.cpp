@@ -72,6 +72,13 @@ bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
     return false;
 }
 
+void trimName(FilePath& path) {
+    const std::string name = path.name;
+    const size_t first = name.find_first_not_of(" \t");
+    const size_t end = name.find_last_not_of(" \t") + 1;  // 0 when all blank
+    setText(path.name, first < end ? name.substr(first, end - first) : "");
+}
+
 bool nameIsBlank(const FilePath& path) {
     for (const char* c = path.name; *c != '\0'; ++c)
         if (*c != ' ') return false;

@@ -43,6 +43,11 @@ bool fileExists(FilePath& path);
 // failure leaves any old file as it was. Shows its own failures.
 bool writeTextFile(AppState& app, const std::string& text, Owner owner);
 
+// Drops the blanks (spaces and tabs) before and after the name. The settings
+// file reads a value back without them, so a puzzle saved with them would not
+// be found again under the name it keeps.
+void trimName(FilePath& path);
+
 // True when the name is empty or spaces only.
 bool nameIsBlank(const FilePath& path);
 

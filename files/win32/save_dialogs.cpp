@@ -17,10 +17,12 @@
 
 namespace {
 
-// Takes the typed name into filePath.name; a blank name or one with a
-// forbidden character is refused with a message and the dialog stays open.
+// Takes the typed name, less the blanks around it, into filePath.name; a
+// blank name or one with a forbidden character is refused with a message and
+// the dialog stays open.
 bool takeTypedName(HWND dialog, AppState& app) {
     GetDlgItemTextA(dialog, IDC_FILE_NAME, app.filePath.name, kTextSize);
+    trimName(app.filePath);
     if (nameIsBlank(app.filePath)) {
         showMessage(app, dialog, "Please enter a file name.", MessageIcon::Information);
         return false;

@@ -17,15 +17,30 @@ namespace {
 
 // The picture is composed in the back buffer's top-left corner, which the
 // main window's next paint covers again, and copied to the box in one piece.
+// A layout larger than the box is drawn below the box's area at its size,
+// shrunk beside it, and laid into the box without its key colour.
 struct PreviewBox {
     HWND control;
-    RECT area;  // the box's client rectangle, from (0, 0)
+    RECT area;          // the box's client rectangle, from (0, 0)
+    PixelSize picture;  // the layout at 25 %
+    PixelRect place;    // where it goes in the box, shrunk when larger
 };
 
-PreviewBox beginPreview(HWND dialog, AppState& app) {
-    PreviewBox box{GetDlgItem(dialog, IDC_PREVIEW), RECT{}};
+bool shrunk(const PreviewBox& box) {
+    return box.place.width != box.picture.width || box.place.height != box.picture.height;
+}
+
+// The back buffer is grown to all the room the layout needs before the box
+// is filled: growing it replaces the bitmap, fill and all. The window may be
+// smaller than the box, let alone than a shrunk picture.
+PreviewBox beginPreview(HWND dialog, AppState& app, const Board& layout) {
+    PreviewBox box{GetDlgItem(dialog, IDC_PREVIEW), RECT{}, previewSize(layout), PixelRect{}};
     GetClientRect(box.control, &box.area);
-    fitBackBuffer(app, box.area.right, box.area.bottom);  // the window may be smaller
+    const int width = box.area.right, height = box.area.bottom;
+    box.place = previewPlace(box.picture, width, height);
+    fitBackBuffer(app, width, height);
+    if (shrunk(box))
+        fitBackBuffer(app, box.picture.width + box.place.width, height + box.picture.height);
     FillRect(app.platform->backBufferDC.dc, &box.area, app.platform->backgroundBrush);
     return box;
 }
@@ -52,21 +67,17 @@ void drawQuarter(AppState& app, const Board& tiles, int x, int y) {
 // the background, which a shrunk picture leaves as it was.
 constexpr COLORREF kKeyColour = RGB(248, 0, 248);  // exact in every pixel format
 
-// `tiles` placed as on the board of `layout`, centred by the layout's size.
-// A layout larger than the box is drawn below the box's area of the back
-// buffer and shrunk into it, so that the whole puzzle shows.
+// `tiles` placed as on the board of `layout`, centred by the layout's size;
+// shrunk into the box when the layout is larger.
 void drawTiles(AppState& app, const PreviewBox& box, const Board& layout, const Board& tiles) {
     const int boxWidth = box.area.right, boxHeight = box.area.bottom;
-    const PixelSize size = previewSize(layout);
-    if (size.width <= boxWidth && size.height <= boxHeight) {
+    if (!shrunk(box)) {
         const PixelPoint origin = previewOrigin(layout, boxWidth, boxHeight);
         drawQuarter(app, tiles, origin.x, origin.y);
         return;
     }
-    // Below the box's area: the picture at its size, then shrunk beside it
-    // in whole pixels, then laid into the box without its key colour.
-    const PixelRect place = previewPlace(size, boxWidth, boxHeight);
-    fitBackBuffer(app, size.width + place.width, boxHeight + size.height);
+    const PixelSize size = box.picture;
+    const PixelRect place = box.place;
     HDC buffer = app.platform->backBufferDC.dc;
     const RECT picture{0, boxHeight, size.width, boxHeight + size.height};
     HBRUSH key = CreateSolidBrush(kKeyColour);
@@ -108,21 +119,23 @@ bool addressSelectedFile(HWND dialog, AppState& app, const char* folder) {
     return true;
 }
 
+// The file is read before the box is begun: its layout decides the room.
 void drawPuzzlePreview(HWND dialog, AppState& app) {
-    const PreviewBox box = beginPreview(dialog, app);
     Layout& layout = app.platform->previewLayout;
     clearBoard(layout);
     std::string message;
+    bool read = false;
     if (!addressSelectedFile(dialog, app, "Puzzle"))
         message = "File is not selected";
-    else if (readField(app, message, layout))
-        drawTiles(app, box, layout, layout);
+    else
+        read = readField(app, message, layout);
+    const PreviewBox box = beginPreview(dialog, app, layout);
+    if (read) drawTiles(app, box, layout, layout);
     if (!message.empty()) drawMessage(app, box, message);
     endPreview(app, box);
 }
 
 void drawSavedGamePreview(HWND dialog, AppState& app) {
-    const PreviewBox box = beginPreview(dialog, app);
     Layout& layout = app.platform->previewLayout;
     Board& tiles = app.platform->previewTiles;
     clearBoard(layout);
@@ -134,6 +147,7 @@ void drawSavedGamePreview(HWND dialog, AppState& app) {
     else
         read = readField(app, message, layout) && readTiles(app, tiles, message);
     EnableWindow(GetDlgItem(dialog, IDOK), read);
+    const PreviewBox box = beginPreview(dialog, app, layout);
     if (read)
         drawTiles(app, box, layout, tiles);
     else

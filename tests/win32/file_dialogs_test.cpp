@@ -10,13 +10,16 @@
 #include <string>
 
 #include "dialog_driver.h"
+#include "engine/new_game.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
 #include "render/win32/background.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
+#include "shell/preview_geometry.h"
 #include "shell/win32/commands.h"
+#include "shell/win32/platform_state.h"
 #include "tests/unit/sample_layouts.h"
 
 namespace {
@@ -108,37 +111,64 @@ TEST_F(FileDialogs, NewGameWithoutPuzzlesSaysSoAndCloses) {
     EXPECT_STREQ(app().lastGame, "classic.kvl");
 }
 
-// A layout of 16 by 9 tiles on layer 0 covers 390 x 276 pixels at 25 %, and
-// lies in the middle of the box on a solid background.
-TEST_F(FileDialogs, ThePreviewIsCentredInItsBox) {
+// The box of each dialog, drawn with a main window smaller than a preview
+// needs: a layout of 16 by 9 tiles on layer 0 (390 x 276 pixels at 25 %) lies
+// in the middle of the box, and bridge, larger than the box, is shrunk into
+// it; on the background colour either way.
+TEST_F(FileDialogs, ThePreviewLiesOnTheBackgroundInTheMiddleOfItsBox) {
     auto layout = std::make_unique<Layout>();
     for (int i = 0; i < kTileCount; ++i)
         cellAt(*layout, 0, 2 * (i / 16), 2 * (i % 16)) = Cell{TypeBlank, 1};
     writeFile("Puzzle/a.kvl", fieldText(*layout));
-    std::strcpy(app().lastGame, "a.kvl");
+    MoveWindow(window, 0, 0, 640, 480, FALSE);
+    std::strcpy(app().lastGame, "bridge.kvl");
+    newGame(app());
+    std::string game;
+    composeSavedGame(app().puzzle, app().board, game);
+    fs::create_directory("Save");
+    writeFile("Save/bridge.kvg", game);
     app().view.backType = 0;
     app().view.colorBack = RGB(0, 0, 255);
     rebuildBackground(app());
-    RECT box{};
-    driveDialog(
-        "New game", [&] { runCommand(app(), IDM_NEW_GAME); },
-        [&](HWND dialog) {
-            GetClientRect(GetDlgItem(dialog, IDC_PREVIEW), &box);
-            paintNow(dialog);
-        });
-    // The back buffer's corner keeps the last preview: the hidden main
-    // window does not paint over it.
-    RECT drawn{box.right, box.bottom, -1, -1};
-    for (int y = 0; y < box.bottom; ++y)
-        for (int x = 0; x < box.right; ++x)
-            if (GetPixel(app().platform->backBufferDC.dc, x, y) != RGB(0, 0, 255)) {
-                drawn = RECT{std::min<LONG>(drawn.left, x), std::min<LONG>(drawn.top, y),
-                             std::max<LONG>(drawn.right, x), std::max<LONG>(drawn.bottom, y)};
-            }
-    EXPECT_EQ(drawn.left, (box.right - 390) / 2);
-    EXPECT_EQ(drawn.right, drawn.left + 389);
-    EXPECT_EQ(drawn.top, (box.bottom - 276) / 2);
-    EXPECT_EQ(drawn.bottom, drawn.top + 275);
+    const struct {
+        const char* caption;
+        int command;
+        const char* puzzle;
+    } rows[] = {{"New game", IDM_NEW_GAME, "a.kvl"},
+                {"New game", IDM_NEW_GAME, "bridge.kvl"},
+                {"Load game", IDM_LOAD_GAME, nullptr}};
+    for (const auto& row : rows) {
+        if (row.puzzle != nullptr) std::strcpy(app().lastGame, row.puzzle);
+        RECT box{};
+        driveDialog(
+            row.caption, [&] { runCommand(app(), row.command); },
+            [&](HWND dialog) {
+                GetClientRect(GetDlgItem(dialog, IDC_PREVIEW), &box);
+                if (row.puzzle == nullptr) selectLine(dialog, 0);
+                // The dialog may have painted by itself: the back buffer is
+                // made anew at the small window's size before the paint
+                // that is looked at, on the dialog's thread.
+                SendMessageA(window, WM_DISPLAYCHANGE, 0, 0);
+                paintNow(dialog);
+            });
+        // The back buffer's corner keeps the last preview: the hidden main
+        // window does not paint over it.
+        const PixelRect place =
+            previewPlace(previewSize(app().platform->previewLayout), box.right, box.bottom);
+        RECT drawn{box.right, box.bottom, -1, -1};
+        for (int y = 0; y < box.bottom; ++y)
+            for (int x = 0; x < box.right; ++x)
+                if (GetPixel(app().platform->backBufferDC.dc, x, y) != RGB(0, 0, 255)) {
+                    drawn = RECT{std::min<LONG>(drawn.left, x), std::min<LONG>(drawn.top, y),
+                                 std::max<LONG>(drawn.right, x + 1),
+                                 std::max<LONG>(drawn.bottom, y + 1)};
+                }
+        SCOPED_TRACE(std::string(row.caption) + " " + (row.puzzle ? row.puzzle : "bridge.kvg"));
+        EXPECT_EQ(drawn.left, place.x);
+        EXPECT_EQ(drawn.top, place.y);
+        EXPECT_EQ(drawn.right, place.x + place.width);
+        EXPECT_EQ(drawn.bottom, place.y + place.height);
+    }
 }
 
 TEST_F(FileDialogs, SavePuzzleNeedsExactly144Positions) {
@@ -165,27 +195,42 @@ TEST_F(FileDialogs, SavePuzzleNeedsExactly144Positions) {
     EXPECT_TRUE(fs::exists("Puzzle/mine.kvl"));
 }
 
-TEST_F(FileDialogs, RefusedNamesKeepTheSaveDialogOpenWithTheirText) {
+// The typed name is taken without the blanks around it, so that the file,
+// its list line and the settings key agree; a refused one leaves the dialog
+// open with its text.
+TEST_F(FileDialogs, SaveDialogsTakeTheTypedNameWithoutBlanksAroundOrRefuseIt) {
     const struct {
+        const char* caption;
+        int command;
         const char* name;
         const char* message;
-    } rows[] = {{"", "Please enter a file name."},
-                {"   ", "Please enter a file name."},
-                {"a:b", "File name has illegal symbols: \\|/:*?<\">"}};
+        const char* file;  // written; none when refused
+    } rows[] = {
+        {"Save game", IDM_SAVE_GAME, "", "Please enter a file name.", nullptr},
+        {"Save game", IDM_SAVE_GAME, "   ", "Please enter a file name.", nullptr},
+        {"Save puzzle", IDM_SAVE_PUZZLE, " \t ", "Please enter a file name.", nullptr},
+        {"Save game", IDM_SAVE_GAME, "a:b", "File name has illegal symbols: \\|/:*?<\">", nullptr},
+        {"Save game", IDM_SAVE_GAME, " a b\t", "Game is saved successfully", "Save/a b.kvg"},
+        {"Save puzzle", IDM_SAVE_PUZZLE, " tower", "Puzzle is saved successfully",
+         "Puzzle/tower.kvl"},
+    };
     for (const auto& row : rows) {
+        app().editorMode = row.command == IDM_SAVE_PUZZLE;  // it saves the editor's board
         bool open = false;
         char kept[kTextSize] = {};
         const DialogRun run = driveDialog(
-            "Save game", [&] { runCommand(app(), IDM_SAVE_GAME); },
+            row.caption, [&] { runCommand(app(), row.command); },
             [&](HWND dialog) {
                 open = saveAs(dialog, row.name);
-                GetDlgItemTextA(dialog, IDC_FILE_NAME, kept, kTextSize);
+                if (open) GetDlgItemTextA(dialog, IDC_FILE_NAME, kept, kTextSize);
             });
-        EXPECT_TRUE(open) << row.name;
-        EXPECT_STREQ(kept, row.name);
-        EXPECT_EQ(run.messages, std::vector<std::string>{row.message}) << row.name;
+        SCOPED_TRACE(std::string("\"") + row.name + "\"");
+        EXPECT_EQ(open, row.file == nullptr);
+        EXPECT_STREQ(kept, open ? row.name : "");
+        EXPECT_EQ(run.messages, std::vector<std::string>{row.message});
+        EXPECT_TRUE(row.file == nullptr || fs::exists(row.file));
     }
-    EXPECT_FALSE(fs::exists("Save"));
+    EXPECT_STREQ(app().lastGame, "tower.kvl") << "the settings key names the file";
 }
 
 TEST_F(FileDialogs, LoadGameLoadsWhatWasSavedAndDeletesDamagedFiles) {
