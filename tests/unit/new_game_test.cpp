@@ -118,9 +118,7 @@ TEST_F(NewGame, WinnableDealsOnlyDealsUntilTheSolverWins) {
         int draws;
         bool gameOver;
     } rows[] = {{"blocked.kvl", kMaxWinnableDeals * 2000, true}, {"apart.kvl", 2000 + 1, false}};
-    auto apart = std::make_unique<Layout>();
-    for (int i = 0; i < kTileCount; ++i) cellAt(*apart, 0, 2 * (i / 16), 3 * (i % 16)) = Cell{TypeBlank, 1};
-    writeFile("Puzzle/apart.kvl", fieldText(*apart));
+    writeFile("Puzzle/apart.kvl", fieldText(*apartLayout()));
     for (const Row& row : rows) {
         seedRandom(*app, 777);
         auto expected = newTestState();
