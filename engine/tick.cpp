@@ -56,12 +56,23 @@ void advanceCell(AppState& app, int index, int z, TickResult& result) {
     }
 }
 
-// An empty layer (a hand-made puzzle may have one) is passed over: the next
-// layer that holds tiles takes its turn.
+// Ends the appear effect at once. A game that ends while its layers are
+// still appearing shows them all, so that no later end of the effect enables
+// play again.
+void showAllLayers(Board& board) {
+    for (Cell& cell : board.cells)
+        if (cell.effect == EffectAppearing) cell.effect = EffectNone;
+}
+
+// An empty layer (a puzzle may have one) is passed over: the next layer that
+// holds tiles takes its turn.
 void showNextLayer(AppState& app, int z) {
     while (z < kLayers && !layerHoldsTiles(app.board, z)) ++z;
     if (z == kLayers) {
-        app.gameActive = 1;  // the whole deal has appeared
+        // The whole deal has appeared; the empty layers passed over wait no
+        // more, so the clock can stop.
+        showAllLayers(app.board);
+        app.gameActive = 1;
         refreshMenu(app);
         return;
     }
@@ -71,13 +82,6 @@ void showNextLayer(AppState& app, int z) {
         cell.opacity = 100;
         cell.ticks = 10;
     }
-}
-
-// A game that ends while its layers are still appearing shows them all at
-// once, so that no later end of the appear effect enables play again.
-void showAllLayers(Board& board) {
-    for (Cell& cell : board.cells)
-        if (cell.effect == EffectAppearing) cell.effect = EffectNone;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/history.h"
 #include "fake_host.h"
 #include "resources/resource.h"
 #include "shell/menu_state.h"
@@ -21,7 +22,7 @@ TEST(MenuState, EditorModeByLayer) {
     app->editorMode = 1;
     app->canSaveGame = 1;
     app->gameActive = 1;
-    app->history.count = 2;  // steps in both directions: the editor offers neither
+    app->history.count = 2;  // steps in both directions: the editor takes neither
     app->history.cursor = 1;
     std::strcpy(app->lastGame, "classic.kvl");
     struct Case { int layer; bool down, up; };
@@ -34,6 +35,9 @@ TEST(MenuState, EditorModeByLayer) {
             {IDM_UNDO, false},         {IDM_REDO, false},      {IDM_SHUFFLE, false}};
         EXPECT_EQ(states(*app), expected) << "layer " << c.layer;
     }
+    // Nor do the commands, which a shortcut reaches without the menu.
+    EXPECT_FALSE(canUndo(*app));
+    EXPECT_FALSE(canRedo(*app));
 }
 
 // Undo and Redo need a step on their side of the cursor, and play on or a

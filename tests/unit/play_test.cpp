@@ -16,6 +16,7 @@
 #include "engine/tick.h"
 #include "fake_host.h"
 #include "files/file_path.h"
+#include "sample_layouts.h"
 #include "shell/geometry.h"
 #include "temp_folder.h"
 
@@ -34,14 +35,35 @@ void tick(AppState& app, int count) {
     for (int i = 0; i < count; ++i) animationTick(app);
 }
 
-// Selects and matches a free pair, then lets it fade off the board.
-void takePair(AppState& app) {
+// Selects and matches a free pair, which starts to fade.
+void matchPair(AppState& app) {
     Move move;
     ASSERT_GT(findMoves(app, app.board, move), 0);
     clickFace(app, move.first);
     clickFace(app, move.second);
     ASSERT_EQ(app.gameActive, 0) << "the pair was taken";
+}
+
+// Matches a free pair and lets it fade off the board.
+void takePair(AppState& app) {
+    matchPair(app);
     tick(app, 25);
+}
+
+// One tile takes the face of another that it does not match: two faces are
+// left a tile over, so a game on the board ends with those two, not won.
+void leaveTwoFacesOdd(Board& board) {
+    Cell* first = nullptr;
+    for (Cell& cell : board.cells) {
+        if (cell.number == 0) continue;
+        if (first == nullptr) {
+            first = &cell;
+        } else if (!tilesMatch(*first, cell)) {
+            cell.type = first->type;
+            cell.number = first->number;
+            return;
+        }
+    }
 }
 
 bool sameBoard(const Board& a, const Board& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -55,13 +77,14 @@ protected:
         std::filesystem::create_directories("Puzzle");
         std::filesystem::copy_file(KELVARIN_SOURCE_DIR "/resources/Puzzle/classic.kvl",
                                    "Puzzle/classic.kvl");
+        writeFile("Puzzle/apart.kvl", fieldText(*apartLayout()));
     }
-    // A classic deal, shown and ready for play.
-    std::unique_ptr<AppState> startClassic(uint32_t seed) {
+    // A deal of the puzzle, shown and ready for play.
+    std::unique_ptr<AppState> start(const char* puzzle, uint32_t seed) {
         auto app = newTestState();
         setIllegalChars(app->filePath);
         app->view.autoScale = 1;
-        std::strcpy(app->lastGame, "classic.kvl");
+        std::strcpy(app->lastGame, puzzle);
         seedRandom(*app, seed);
         newGame(*app);
         tick(*app, 60);  // the layers appear
@@ -72,7 +95,7 @@ protected:
 TEST_F(Play, ClassicGamesEndWonOrOverWithTheirMessages) {
     int won = 0;
     for (uint32_t seed = 1; seed <= 30; ++seed) {
-        auto app = startClassic(seed);
+        auto app = start("classic.kvl", seed);
         ASSERT_EQ(app->gameActive, 1) << "seed " << seed;
 
         int pairs = 0;
@@ -105,7 +128,7 @@ TEST_F(Play, ClassicGamesEndWonOrOverWithTheirMessages) {
 // Every board met on the way is met again, cell for cell, stepping back to
 // the deal and forward again; a new pair after Undo forgets the redo steps.
 TEST_F(Play, UndoAndRedoWalkTheBoardsOfAGame) {
-    auto app = startClassic(7);
+    auto app = start("classic.kvl", 7);
     auto boards = std::make_unique<Board[]>(6);
     boards[0] = app->board;
     for (int k = 1; k <= 5; ++k) {
@@ -144,32 +167,53 @@ TEST_F(Play, UndoAndRedoWalkTheBoardsOfAGame) {
     EXPECT_TRUE(fakeHost().messages().empty());
 }
 
-// Undo reopens an ended game; Redo ends it again with the same message.
+// Undo reopens an ended game, won or over, and Redo ends it again with the
+// same message. A pair taken after stepping back out of the end holds Undo
+// and Redo off while it fades; then only Undo is offered. New game and the
+// editor leave nothing to undo or redo.
 TEST_F(Play, UndoReopensAnEndedGameAndRedoEndsItAgain) {
-    auto app = startClassic(3);
-    auto before = std::make_unique<Board>();
-    while (app->gameActive == 1 && !HasFatalFailure()) {
-        *before = app->board;
-        takePair(*app);
-    }
-    const auto ended = std::make_unique<Board>(app->board);
-    ASSERT_EQ(fakeHost().messages().size(), 1u);
-    undoStep(*app);
-    EXPECT_TRUE(sameBoard(app->board, *before));
-    EXPECT_EQ(app->gameActive, 1);
-    EXPECT_EQ(app->canSaveGame, 1);
-    redoStep(*app);
-    EXPECT_TRUE(sameBoard(app->board, *ended));
-    EXPECT_EQ(app->gameActive, 0);
-    const auto messages = fakeHost().messages();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1], messages[0]);
-    EXPECT_TRUE(canUndo(*app));
+    for (const char* end : {kWon, kGameOver}) {
+        SCOPED_TRACE(end);
+        auto app = start("apart.kvl", 3);
+        if (end == kGameOver) leaveTwoFacesOdd(app->board);
+        auto before = std::make_unique<Board>();
+        while (app->gameActive == 1 && !HasFatalFailure()) {
+            *before = app->board;
+            takePair(*app);
+        }
+        const auto ended = std::make_unique<Board>(app->board);
+        ASSERT_EQ(fakeHost().messages(), std::vector<std::string>{end});
+        undoStep(*app);
+        EXPECT_TRUE(sameBoard(app->board, *before));
+        EXPECT_EQ(app->gameActive, 1);
+        EXPECT_EQ(app->canSaveGame, 1);
+        redoStep(*app);
+        EXPECT_TRUE(sameBoard(app->board, *ended));
+        EXPECT_EQ(app->gameActive, 0);
+        EXPECT_EQ(fakeHost().messages(), (std::vector<std::string>{end, end}));
+        EXPECT_TRUE(canUndo(*app));
 
-    newGame(*app);
-    EXPECT_EQ(app->history.count, 0);
-    tick(*app, 60);
-    takePair(*app);
-    createPuzzle(*app);
-    EXPECT_EQ(app->history.count, 0);
+        undoStep(*app);
+        undoStep(*app);
+        matchPair(*app);
+        EXPECT_FALSE(canUndo(*app)) << "while the pair fades";
+        EXPECT_FALSE(canRedo(*app)) << "while the pair fades";
+        tick(*app, 25);
+        EXPECT_TRUE(canUndo(*app));
+        EXPECT_FALSE(canRedo(*app));
+
+        undoStep(*app);  // a step each way
+        newGame(*app);
+        EXPECT_EQ(app->history.cursor, 0);
+        EXPECT_EQ(app->history.count, 0);
+        tick(*app, 60);
+        const auto dealt = std::make_unique<Board>(app->board);
+        undoStep(*app);
+        redoStep(*app);
+        EXPECT_TRUE(sameBoard(app->board, *dealt));
+
+        takePair(*app);
+        createPuzzle(*app);
+        EXPECT_EQ(app->history.count, 0);
+    }
 }

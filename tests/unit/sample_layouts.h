@@ -14,6 +14,14 @@ inline std::unique_ptr<Layout> flatLayout() {
     return layout;
 }
 
+// 144 tiles on layer 0 with room between them: every tile is free, so any
+// order of play wins every deal.
+inline std::unique_ptr<Layout> apartLayout() {
+    auto layout = std::make_unique<Layout>();
+    for (int i = 0; i < kTileCount; ++i) cellAt(*layout, 0, 2 * (i / 16), 3 * (i % 16)) = Cell{TypeBlank, 1};
+    return layout;
+}
+
 // Every deal is blocked: tiles packed so densely under a single capstone
 // that the capstone is the only free tile. (Puzzle files are not held to the
 // editor's rules, so footprints may overlap here.)

@@ -112,6 +112,7 @@ TEST_F(Settings, TheScaleIndexMustBe0To4) {
 
 // Keys that older files lack, or that a start whose puzzle could not be read
 // left empty, read as their defaults: the classic puzzle, winnable deals off.
+// Any number but 0 turns winnable deals on.
 TEST_F(Settings, AMissingOrEmptyKeyReadsAsItsDefault) {
     struct Row {
         const char* text;
@@ -122,7 +123,8 @@ TEST_F(Settings, AMissingOrEmptyKeyReadsAsItsDefault) {
                 {"[LAST]\r\nGAME = bridge.kvl\r\n", "bridge.kvl", 0},
                 {"[GAME]\r\nWINNABLE_ONLY = 0\r\n", "classic.kvl", 0},
                 {"[GAME]\r\nWINNABLE_ONLY = 1\r\n", "classic.kvl", 1},
-                {"[GAME]\r\nWINNABLE_ONLY = 7\r\n", "classic.kvl", 1}};
+                {"[GAME]\r\nWINNABLE_ONLY = 7\r\n", "classic.kvl", 1},
+                {"[GAME]\r\nWINNABLE_ONLY = -1\r\n", "classic.kvl", 1}};
     for (const Row& row : rows) {
         app->winnableOnly = 1 - row.winnableOnly;
         readFrom(row.text);

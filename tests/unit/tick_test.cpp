@@ -44,8 +44,8 @@ TEST(Tick, LayersAppearOneByOneThenPlayStarts) {
     EXPECT_EQ(cellAt(app->board, 2, 4, 6).effect, EffectNone);
 }
 
-// Hand-made puzzles may leave layers empty: every layer that holds tiles
-// shows in turn, with one sound each, and play starts after the last.
+// Puzzles may leave layers empty: every layer that holds tiles shows in
+// turn, with one sound each, and play starts after the last.
 TEST(Tick, EmptyLayersArePassedOver) {
     struct Row {
         std::vector<int> layers;
@@ -79,30 +79,38 @@ TEST(Tick, EmptyLayersArePassedOver) {
         std::vector<int> expectedSounds;
         for (int at : row.shownAt) expectedSounds.push_back(at + 1);
         EXPECT_EQ(soundTicks, expectedSounds) << what;
-        for (int z : row.layers) EXPECT_EQ(cellAt(app->board, z, 4, 4 + z).effect, EffectNone) << what;
+        // Nothing is left waiting for a turn, so the clock can stop.
+        EXPECT_FALSE(effectsRunning(app->board)) << what;
     }
 }
 
-// A pair taken while a new deal still appears can end the game; the end of
-// the appear effect must not enable play again.
+// A pair taken while a new deal still appears can end the game, over or
+// won; the end of the appear effect must not enable play again.
 TEST(Tick, AGameThatEndsWhileItsLayersAppearStaysEnded) {
-    auto app = newTestState();
-    place(app->board, 0, 0, 0, TypeBamboo, 3);
-    place(app->board, 0, 0, 6, TypeBamboo, 3);
-    // Five tiles of which no two match, one on each layer.
-    for (int z = 0; z < kLayers; ++z) place(app->board, z, 10, 10 * z, z < 4 ? TypeWinds : TypeDragons, z % 4 + 1);
-    startAppearing(app->board);
-    for (int x : {0, 6}) {  // as a matching click leaves them
-        cellAt(app->board, 0, 0, x).effect = EffectVanishing;
-        cellAt(app->board, 0, 0, x).opacity = 100;
+    struct Row {
+        const char* message;
+        bool rest;  // five tiles of which no two match, one on each layer
+    } rows[] = {{"There is no variant of move on the game field. Game over.", true},
+                {"Congratulations! The game is won.", false}};
+    for (const Row& row : rows) {
+        auto app = newTestState();
+        place(app->board, 0, 0, 0, TypeBamboo, 3);
+        place(app->board, 0, 0, 6, TypeBamboo, 3);
+        for (int z = 0; z < kLayers && row.rest; ++z)
+            place(app->board, z, 10, 10 * z, z < 4 ? TypeWinds : TypeDragons, z % 4 + 1);
+        startAppearing(app->board);
+        // As a matching click leaves them, and nearly faded: the game ends
+        // before even the first layer has appeared.
+        for (int x : {0, 6}) {
+            cellAt(app->board, 0, 0, x).effect = EffectVanishing;
+            cellAt(app->board, 0, 0, x).opacity = 20;
+        }
+        app->gameActive = 0;
+        for (int tick = 1; tick <= 80; ++tick) animationTick(*app);
+        EXPECT_EQ(fakeHost().messages(), std::vector<std::string>{row.message});
+        EXPECT_EQ(app->gameActive, 0) << row.message;
+        EXPECT_FALSE(effectsRunning(app->board)) << row.message << ": every layer shown";
     }
-    app->gameActive = 0;
-    for (int tick = 1; tick <= 80; ++tick) animationTick(*app);
-    EXPECT_EQ(fakeHost().messages(),
-              std::vector<std::string>{"There is no variant of move on the game field. Game over."});
-    EXPECT_EQ(app->gameActive, 0);
-    for (int z = 0; z < kLayers; ++z)
-        EXPECT_EQ(cellAt(app->board, z, 10, 10 * z).effect, EffectNone) << "layer " << z << " shown";
 }
 
 struct EndCase {
