@@ -68,22 +68,22 @@ int main(int argc, char** argv) {
             std::printf("%-14s %s\n", name.c_str(), message.c_str());
             continue;
         }
-        seedRandom(*app, 20261207);
+        seedRandom(app->random, 20261207);
         Times deals, shuffles;
         for (int run = 0; run < runs; ++run) {
             const Clock::time_point start = Clock::now();
-            deals.add(start, dealWinnable(*app, *board, *layout) == Arrangement::Arranged);
+            deals.add(start, dealWinnable(app->random, app->tileSet, *board, *layout) == Arrangement::Arranged);
         }
         for (int run = 0; run < runs; ++run) {
             ClearingOrder order;
-            if (dealWinnable(*app, *board, *layout) != Arrangement::Arranged) continue;
-            arrangeToWin(*app, *board, &order);
-            const int taken = 10 + nextRandom(*app) % 51;
+            if (dealWinnable(app->random, app->tileSet, *board, *layout) != Arrangement::Arranged) continue;
+            arrangeToWin(app->random, *board, &order);
+            const int taken = 10 + nextRandom(app->random) % 51;
             for (int k = 0; k < taken; ++k)
                 for (const Anchor& tile : {order.pairs[k].first, order.pairs[k].second})
                     cellAt(*board, tile.z, tile.y, tile.x) = Cell{};
             const Clock::time_point start = Clock::now();
-            shuffles.add(start, arrangeToWin(*app, *board) == Arrangement::Arranged);
+            shuffles.add(start, arrangeToWin(app->random, *board) == Arrangement::Arranged);
         }
         std::printf("%-14s %9.2f ms %9.2f ms %7d %11.2f ms %11.2f ms %7d\n", name.c_str(), deals.median(),
                     deals.worst(), deals.failed, shuffles.median(), shuffles.worst(), shuffles.failed);

@@ -4,6 +4,7 @@
 
 #include "engine/deal.h"
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "engine/moves.h"
 #include "engine/random.h"
 #include "engine/tick.h"
@@ -26,10 +27,10 @@ void pyramidLayout(Layout& layout) {
 void BM_FindMovesFullBoard(benchmark::State& state) {
     auto app = newTestState();
     pyramidLayout(app->puzzle);
-    seedRandom(*app, 1);
-    dealTiles(*app, app->board, app->puzzle);
+    seedRandom(app->random, 1);
+    dealTiles(app->random, app->tileSet, app->board, app->puzzle);
     Move move;
-    for (auto _ : state) benchmark::DoNotOptimize(findMoves(*app, app->board, move));
+    for (auto _ : state) benchmark::DoNotOptimize(findMoves(app->random, app->board, move));
 }
 BENCHMARK(BM_FindMovesFullBoard);
 
@@ -38,7 +39,7 @@ void BM_FindMovesAllFreeIdentical(benchmark::State& state) {
     auto app = newTestState();
     for (int i = 0; i < kTileCount; ++i) place(app->board, 0, (i / 16) * 2, (i % 16) * 3, TypeWinds, 1);
     Move move;
-    for (auto _ : state) benchmark::DoNotOptimize(findMoves(*app, app->board, move));
+    for (auto _ : state) benchmark::DoNotOptimize(findMoves(app->random, app->board, move));
 }
 BENCHMARK(BM_FindMovesAllFreeIdentical);
 
@@ -46,7 +47,7 @@ void BM_DealTiles(benchmark::State& state) {
     auto app = newTestState();
     pyramidLayout(app->puzzle);
     for (auto _ : state) {
-        dealTiles(*app, app->board, app->puzzle);
+        dealTiles(app->random, app->tileSet, app->board, app->puzzle);
         benchmark::ClobberMemory();
     }
 }
@@ -55,7 +56,7 @@ BENCHMARK(BM_DealTiles);
 void BM_TickIdle(benchmark::State& state) {
     auto app = newTestState();
     pyramidLayout(app->puzzle);
-    dealTiles(*app, app->board, app->puzzle);
+    dealTiles(app->random, app->tileSet, app->board, app->puzzle);
     for (auto _ : state) animationTick(*app);
 }
 BENCHMARK(BM_TickIdle);
@@ -64,7 +65,7 @@ BENCHMARK(BM_TickIdle);
 void BM_TickWithEffects(benchmark::State& state) {
     auto app = newTestState();
     pyramidLayout(app->puzzle);
-    dealTiles(*app, app->board, app->puzzle);
+    dealTiles(app->random, app->tileSet, app->board, app->puzzle);
     for (auto _ : state) {
         state.PauseTiming();
         startAppearing(app->board);
@@ -85,11 +86,11 @@ BENCHMARK(BM_TickWithEffects);
 void BM_UndoRedo(benchmark::State& state) {
     auto app = newTestState();
     pyramidLayout(app->puzzle);
-    seedRandom(*app, 1);
-    dealTiles(*app, app->board, app->puzzle);
+    seedRandom(app->random, 1);
+    dealTiles(app->random, app->tileSet, app->board, app->puzzle);
     app->gameActive = 1;
     Move move;
-    while (app->history.cursor < state.range(0) && findMoves(*app, app->board, move) != 0) {
+    while (app->history.cursor < state.range(0) && findMoves(app->random, app->board, move) != 0) {
         for (const Anchor& tile : {move.first, move.second}) {
             cellAt(app->board, tile.z, tile.y, tile.x).effect = EffectVanishing;
             cellAt(app->board, tile.z, tile.y, tile.x).opacity = 100;

@@ -70,7 +70,7 @@ struct Figures {
 Figures solveDeals(int deals, AppState& app, const Layout& layout, Board& board, Watchdog* watchdog) {
     Figures figures;
     for (int deal = 0; deal < deals; ++deal) {
-        dealTiles(app, board, layout);
+        dealTiles(app.random, app.tileSet, board, layout);
         const Clock::time_point start = Clock::now();
         SolveResult result;
         if (watchdog != nullptr) {
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
             failures += name + ": " + message + "\n";
             continue;
         }
-        seedRandom(*app, kSeed);
+        seedRandom(app->random, kSeed);
         const Figures f = solveDeals(deals, *app, *layout, *board, check ? nullptr : &watchdog);
         std::printf("%-14s %10.2f %10.2f %8.1f%% %9d %9d %12lld\n", name.c_str(), f.milliseconds[deals / 2],
                     f.milliseconds[deals * 99 / 100], 100.0 * f.decided / deals, f.winnable, f.notWinnable,

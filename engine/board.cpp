@@ -38,6 +38,12 @@ int countTiles(const Board& board) {
     return count;
 }
 
+bool effectsRunning(const Board& board) {
+    for (const Cell& cell : board.cells)
+        if (cell.effect != EffectNone) return true;
+    return false;
+}
+
 bool layerHoldsTiles(const Board& board, int z) {
     if (z < 0 || z >= kLayers) return false;
     for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i)

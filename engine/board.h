@@ -91,3 +91,7 @@ int countTiles(const Board& board);
 
 // Whether any tile is anchored on layer z; false for layers off the grid.
 bool layerHoldsTiles(const Board& board, int z);
+
+// Whether any cell still has an effect to advance: only then does the clock
+// need to tick.
+bool effectsRunning(const Board& board);

@@ -2,26 +2,24 @@
 
 #include <utility>
 
-#include "engine/random.h"
-#include "shell/app_state.h"
 
-void buildTileList(const AppState& app, Cell (&tiles)[kTileCount]) {
+void buildTileList(const TileSet& tileSet, Cell (&tiles)[kTileCount]) {
     int type = 0;
     int number = 1;
     int finishedCopies[TypeCount] = {};
     for (Cell& tile : tiles) {
         tile = Cell{type, number, 0, 0, 0};
-        if (++number > app.numbersPerType[type]) {
+        if (++number > tileSet.numbersPerType[type]) {
             number = 1;
-            if (++finishedCopies[type] == app.copiesPerType[type] && type < TypeCount - 1) ++type;
+            if (++finishedCopies[type] == tileSet.copiesPerType[type] && type < TypeCount - 1) ++type;
         }
     }
 }
 
-void shuffleTiles(AppState& app, Cell (&tiles)[kTileCount]) {
+void shuffleTiles(Random& random, Cell (&tiles)[kTileCount]) {
     for (int swap = 0; swap < 1000; ++swap) {
-        const int i = nextRandom(app) % kTileCount;
-        const int j = nextRandom(app) % kTileCount;
+        const int i = nextRandom(random) % kTileCount;
+        const int j = nextRandom(random) % kTileCount;
         std::swap(tiles[i], tiles[j]);
     }
 }
@@ -38,18 +36,18 @@ void placeTiles(Board& dest, const Layout& layout, const Cell (&tiles)[kTileCoun
 
 }  // namespace
 
-void dealTiles(AppState& app, Board& dest, const Layout& layout) {
+void dealTiles(Random& random, const TileSet& tileSet, Board& dest, const Layout& layout) {
     Cell tiles[kTileCount];
-    buildTileList(app, tiles);
-    shuffleTiles(app, tiles);
+    buildTileList(tileSet, tiles);
+    shuffleTiles(random, tiles);
     placeTiles(dest, layout, tiles);
 }
 
-Arrangement dealWinnable(AppState& app, Board& dest, const Layout& layout) {
+Arrangement dealWinnable(Random& random, const TileSet& tileSet, Board& dest, const Layout& layout) {
     Cell tiles[kTileCount];
-    buildTileList(app, tiles);
+    buildTileList(tileSet, tiles);
     placeTiles(dest, layout, tiles);
-    const Arrangement result = arrangeToWin(app, dest);
+    const Arrangement result = arrangeToWin(random, dest);
     if (result != Arrangement::Arranged) clearBoard(dest);
     return result;
 }
@@ -66,4 +64,9 @@ void startAppearing(Board& board) {
         cell.opacity = shown ? 100 : 0;
         cell.ticks = shown ? 10 : 0;
     }
+}
+
+void showAllLayers(Board& board) {
+    for (Cell& cell : board.cells)
+        if (cell.effect == EffectAppearing) cell.effect = EffectNone;
 }

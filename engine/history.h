@@ -1,13 +1,12 @@
-// Undo and Redo: every pair taken since the deal, in order, so that the game
-// can step back to the deal and forward again. A fixed record inside the
-// state: stepping allocates nothing and takes the same time at any depth.
+// The record of Undo and Redo: every pair taken since the deal, and every
+// shuffle, in order, so that the game can step back to the deal and forward
+// again. A fixed record inside the state: stepping allocates nothing and
+// takes the same time at any depth.
 #pragma once
 
 #include <cstdint>
 
 #include "engine/board.h"
-
-struct AppState;
 
 // A game takes at most 72 pairs; the record has room for as many shuffles
 // besides. Beyond that the oldest step is forgotten.
@@ -53,21 +52,3 @@ void recordStep(History& history, const HistoryStep& step);
 // to the same tiles.
 void noteFaces(const Board& board, Face (&faces)[kTileCount]);
 void putFaces(Board& board, const Face (&faces)[kTileCount]);
-
-// After a step that changed the board by other means than play: the game
-// goes on when a move is left, and otherwise it stays ended, for Undo to
-// reopen. Clears the selection.
-void resumePlay(AppState& app);
-
-// Undo and Redo are offered in a game while play is on, or after its last
-// pair ended it; never while a pair vanishes or the deal appears.
-bool canUndo(const AppState& app);
-bool canRedo(const AppState& app);
-
-// The Undo command: puts the last taken pair back where it lay, or the faces
-// back as they were before a shuffle, and the game is played on from there.
-void undoStep(AppState& app);
-
-// The Redo command: takes the pair again at once, and the end of the game is
-// decided as when it is taken by hand; or shuffles to the same faces again.
-void redoStep(AppState& app);

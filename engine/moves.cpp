@@ -1,11 +1,6 @@
 #include "engine/moves.h"
 
-#include <initializer_list>
-
 #include "engine/free_rule.h"
-#include "engine/host.h"
-#include "engine/random.h"
-#include "shell/app_state.h"
 
 namespace {
 
@@ -51,27 +46,11 @@ int countMoves(const Board& board) {
     return walkPairs(board, free, -1, nullptr);
 }
 
-int findMoves(AppState& app, const Board& board, Move& move) {
+int findMoves(Random& random, const Board& board, Move& move) {
     const int count = countMoves(board);
     if (count == 0) return 0;
     FreeTiles free;
     collectFreeTiles(board, free);
-    walkPairs(board, free, nextRandom(app) % count, &move);
+    walkPairs(board, free, nextRandom(random) % count, &move);
     return count;
-}
-
-void showHint(AppState& app) {
-    Move move;
-    if (findMoves(app, app.board, move) == 0) {
-        showMessage(app, kMainWindow, "There is no variant!", MessageIcon::Information);
-        return;
-    }
-    for (const Anchor& tile : {move.first, move.second}) {
-        Cell& cell = cellAt(app.board, tile.z, tile.y, tile.x);
-        cell.effect = EffectBlankFlash;
-        cell.opacity = 100;
-        cell.ticks = 10;
-    }
-    playEventSound(app, SoundPairCompleted);
-    requestRepaint(app);
 }

@@ -1,9 +1,8 @@
-// The move search and the Hint command.
+// The move search: the pairs of free matching tiles a board offers.
 #pragma once
 
 #include "engine/board.h"
-
-struct AppState;
+#include "engine/random.h"
 
 // Two free, matching tiles; first comes before second in the board's order.
 struct Move {
@@ -18,7 +17,4 @@ int countMoves(const Board& board);
 // Counts every pair of free matching tiles and, when there is one, picks one
 // of them with one draw of the random generator. Returns the count: 0 exactly
 // when no pair exists. Allocates nothing and has no upper bound on pairs.
-int findMoves(AppState& app, const Board& board, Move& move);
-
-// The Hint command: flashes a random pair with the blank face.
-void showHint(AppState& app);
+int findMoves(Random& random, const Board& board, Move& move);

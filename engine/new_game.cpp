@@ -21,15 +21,15 @@ const char* const kNoWinnableDeal =
 // the puzzle cannot be cleared, it is dealt at random until a move exists.
 void dealBoard(AppState& app) {
     if (app.winnableOnly != 0) {
-        if (dealWinnable(app, app.board, app.layoutBuffer) == Arrangement::Arranged) return;
+        if (dealWinnable(app.random, app.tileSet, app.board, app.layoutBuffer) == Arrangement::Arranged) return;
         showMessage(app, kMainWindow, kNoWinnableDeal, MessageIcon::Information);
     }
     Move move;
     int deals = 0;
     do {
-        dealTiles(app, app.board, app.layoutBuffer);
+        dealTiles(app.random, app.tileSet, app.board, app.layoutBuffer);
         ++deals;
-    } while (findMoves(app, app.board, move) == 0 && deals < kMaxDeals);
+    } while (findMoves(app.random, app.board, move) == 0 && deals < kMaxDeals);
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ void newGame(AppState& app) {
     requestRepaint(app);
 
     Move move;
-    if (findMoves(app, app.board, move) == 0) {
+    if (findMoves(app.random, app.board, move) == 0) {
         showMessage(app, kMainWindow, "There is no variant of move on the game field. Game over.",
                     MessageIcon::Information);
         app.gameActive = 0;
@@ -73,7 +73,7 @@ void newGame(AppState& app) {
 
 void restartGame(AppState& app) {
     Move move;
-    if (findMoves(app, app.board, move) == 0) {
+    if (findMoves(app.random, app.board, move) == 0) {
         app.gameActive = 0;
         refreshMenu(app);
     } else if (!askYesNo(app, kMainWindow, "Restart current game. Are you sure?")) {

@@ -1,10 +1,8 @@
 #include "engine/random.h"
 
-#include "shell/app_state.h"
+void seedRandom(Random& random, uint32_t seed) { random.state = seed; }
 
-void seedRandom(AppState& app, uint32_t seed) { app.randomState = seed; }
-
-int nextRandom(AppState& app) {
-    app.randomState = app.randomState * 214013u + 2531011u;
-    return static_cast<int>((app.randomState >> 16) & 0x7FFF);
+int nextRandom(Random& random) {
+    random.state = random.state * 214013u + 2531011u;
+    return static_cast<int>((random.state >> 16) & 0x7FFF);
 }

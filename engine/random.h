@@ -4,9 +4,11 @@
 
 #include <cstdint>
 
-struct AppState;
+struct Random {
+    uint32_t state;
+};
 
-void seedRandom(AppState& app, uint32_t seed);
+void seedRandom(Random& random, uint32_t seed);
 
 // The next draw, 0..32767.
-int nextRandom(AppState& app);
+int nextRandom(Random& random);

@@ -1,8 +1,8 @@
 #include "engine/shuffle.h"
 
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "engine/host.h"
-#include "engine/tick.h"
 #include "engine/winnable_arrangement.h"
 #include "shell/app_state.h"
 
@@ -15,7 +15,7 @@ void shuffleBoard(AppState& app) {
     HistoryStep step{};
     step.shuffled = 1;
     noteFaces(app.board, step.before);
-    if (arrangeToWin(app, app.board) != Arrangement::Arranged) {
+    if (arrangeToWin(app.random, app.board) != Arrangement::Arranged) {
         showMessage(app, kMainWindow, "These tiles cannot be rearranged into a game that can be won.",
                     MessageIcon::Information);
         return;

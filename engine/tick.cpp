@@ -1,8 +1,9 @@
 #include "engine/tick.h"
 
+#include "engine/deal.h"
+#include "engine/end_of_game.h"
 #include "engine/history.h"
 #include "engine/host.h"
-#include "engine/moves.h"
 #include "shell/app_state.h"
 
 namespace {
@@ -56,14 +57,6 @@ void advanceCell(AppState& app, int index, int z, TickResult& result) {
     }
 }
 
-// Ends the appear effect at once. A game that ends while its layers are
-// still appearing shows them all, so that no later end of the effect enables
-// play again.
-void showAllLayers(Board& board) {
-    for (Cell& cell : board.cells)
-        if (cell.effect == EffectAppearing) cell.effect = EffectNone;
-}
-
 // An empty layer (a puzzle may have one) is passed over: the next layer that
 // holds tiles takes its turn.
 void showNextLayer(AppState& app, int z) {
@@ -85,37 +78,6 @@ void showNextLayer(AppState& app, int z) {
 }
 
 }  // namespace
-
-void afterPairRemoved(AppState& app) {
-    app.gameActive = 1;
-    app.history.gameEnded = 0;
-    Move move;
-    if (countTiles(app.board) == 0) {
-        playEventSound(app, SoundLevelCompleted);
-        showMessage(app, kMainWindow, "Congratulations! The game is won.",
-                    MessageIcon::Information);
-        app.gameActive = 0;
-        app.canSaveGame = 0;
-        app.history.gameEnded = 1;
-        showAllLayers(app.board);
-    } else if (findMoves(app, app.board, move) != 0) {
-        app.canSaveGame = 1;
-    } else {
-        showMessage(app, kMainWindow,
-                    "There is no variant of move on the game field. Game over.",
-                    MessageIcon::Information);
-        app.gameActive = 0;
-        app.history.gameEnded = 1;
-        showAllLayers(app.board);
-    }
-    refreshMenu(app);
-}
-
-bool effectsRunning(const Board& board) {
-    for (const Cell& cell : board.cells)
-        if (cell.effect != EffectNone) return true;
-    return false;
-}
 
 void animationTick(AppState& app) {
     TickResult result;

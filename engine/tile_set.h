@@ -2,7 +2,15 @@
 // and three dragons in four copies, four seasons and four flowers once.
 #pragma once
 
-struct AppState;
+#include <cstdint>
 
-// Stores the face table and the per-type counts in the state record.
-void storeTileTables(AppState& app);
+#include "engine/board.h"
+
+// By tile type: the highest face number, and how many tiles carry each face.
+// The blank position and the STOP face have no tiles.
+struct TileSet {
+    int32_t numbersPerType[TypeCount];
+    int32_t copiesPerType[TypeCount];
+};
+
+void storeTileSet(TileSet& tiles);

@@ -3,7 +3,6 @@
 #include <memory>
 #include <utility>
 
-#include "engine/random.h"
 #include "engine/solver.h"
 #include "engine/solver_tiles.h"
 
@@ -124,7 +123,7 @@ bool mayFollow(Planner& p, const TileBits& laid) {
 }
 
 // Lays pairs on `laid` until every position holds one; true when done.
-bool layFrom(AppState& app, Planner& p, const TileBits& laid, int count, uint64_t hash) {
+bool layFrom(Random& random, Planner& p, const TileBits& laid, int count, uint64_t hash) {
     if (count == p.tiles.count) return true;
     if (knownFailed(p, hash)) return false;
     if (++p.nodes > p.runEnd || p.work > kWorkBudget) {
@@ -139,7 +138,7 @@ bool layFrom(AppState& app, Planner& p, const TileBits& laid, int count, uint64_
         addTile(with, tile);
         if (mayStand(p, tile, with)) candidates[n++] = uint8_t(tile);
     }
-    for (int i = n - 1; i > 0; --i) std::swap(candidates[i], candidates[nextRandom(app) % (i + 1)]);
+    for (int i = n - 1; i > 0; --i) std::swap(candidates[i], candidates[nextRandom(random) % (i + 1)]);
 
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j) {
@@ -150,7 +149,7 @@ bool layFrom(AppState& app, Planner& p, const TileBits& laid, int count, uint64_
             if (!mayStand(p, a, with) || !mayStand(p, b, with) || !mayFollow(p, with)) continue;
             p.laid[count] = uint8_t(a);
             p.laid[count + 1] = uint8_t(b);
-            if (layFrom(app, p, with, count + 2, hash ^ p.tiles.key[a] ^ p.tiles.key[b])) return true;
+            if (layFrom(random, p, with, count + 2, hash ^ p.tiles.key[a] ^ p.tiles.key[b])) return true;
             if (p.stopped) return false;
         }
     if (hash != 0) noteFailed(p, hash);
@@ -159,13 +158,13 @@ bool layFrom(AppState& app, Planner& p, const TileBits& laid, int count, uint64_
 
 // Runs of the search until one lays every position, the search is exhausted
 // (the positions cannot be cleared) or the work budget is spent.
-Arrangement plan(AppState& app, Planner& p) {
+Arrangement plan(Random& random, Planner& p) {
     if (!mayFollow(p, TileBits{})) return Arrangement::CannotBeCleared;
     for (;;) {
         p.stopped = false;
         p.nodes = 0;
         p.runEnd = kRunNodes;
-        if (layFrom(app, p, TileBits{}, 0, 0)) return Arrangement::Arranged;
+        if (layFrom(random, p, TileBits{}, 0, 0)) return Arrangement::Arranged;
         if (!p.stopped) return Arrangement::CannotBeCleared;
         if (p.work > kWorkBudget) return Arrangement::GaveUp;
     }
@@ -173,8 +172,8 @@ Arrangement plan(AppState& app, Planner& p) {
 
 // Shuffles the faces and puts each next to one it matches: faces[2k] and
 // faces[2k + 1] pair off. False when some face has no match left.
-bool pairFaces(AppState& app, Cell* faces, int count) {
-    for (int i = count - 1; i > 0; --i) std::swap(faces[i], faces[nextRandom(app) % (i + 1)]);
+bool pairFaces(Random& random, Cell* faces, int count) {
+    for (int i = count - 1; i > 0; --i) std::swap(faces[i], faces[nextRandom(random) % (i + 1)]);
     for (int i = 0; i < count; i += 2) {
         int j = i + 1;
         while (j < count && !tilesMatch(faces[i], faces[j])) ++j;
@@ -186,7 +185,7 @@ bool pairFaces(AppState& app, Cell* faces, int count) {
 
 }  // namespace
 
-Arrangement arrangeToWin(AppState& app, Board& board, ClearingOrder* order) {
+Arrangement arrangeToWin(Random& random, Board& board, ClearingOrder* order) {
     auto p = std::make_unique<Planner>();
     auto tileAt = std::make_unique<int16_t[]>(kCells);
     if (!indexTiles(board, p->tiles, tileAt.get())) return Arrangement::GaveUp;
@@ -197,7 +196,7 @@ Arrangement arrangeToWin(AppState& app, Board& board, ClearingOrder* order) {
         const Cell& cell = board.cells[p->tiles.cell[tile]];
         faces[tile] = Cell{cell.type, cell.number, 0, 0, 0};
     }
-    if (!pairFaces(app, faces, count)) return Arrangement::CannotBeCleared;
+    if (!pairFaces(random, faces, count)) return Arrangement::CannotBeCleared;
 
     for (int tile = 0; tile < count; ++tile) {
         addTile(p->all, tile);
@@ -206,7 +205,7 @@ Arrangement arrangeToWin(AppState& app, Board& board, ClearingOrder* order) {
         forEachTile(p->tiles.above[tile], [&](int upper) { addTile(p->below[upper], tile); });
         if (isEmpty(p->tiles.left[tile]) || isEmpty(p->tiles.right[tile])) addTile(p->rowEnds, tile);
     }
-    const Arrangement planned = plan(app, *p);
+    const Arrangement planned = plan(random, *p);
     if (planned != Arrangement::Arranged) return planned;
 
     Cell before[kTileCount];

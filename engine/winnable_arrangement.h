@@ -6,8 +6,7 @@
 
 #include "engine/board.h"
 #include "engine/moves.h"
-
-struct AppState;
+#include "engine/random.h"
 
 enum class Arrangement {
     Arranged,
@@ -27,4 +26,4 @@ struct ClearingOrder {
 // pairing of the faces, and at each step which of the positions that may be
 // laid next get the next pair. A dead end is undone and tried otherwise; the
 // solver confirms the result. Leaves the board as it was unless it arranges.
-Arrangement arrangeToWin(AppState& app, Board& board, ClearingOrder* order = nullptr);
+Arrangement arrangeToWin(Random& random, Board& board, ClearingOrder* order = nullptr);

@@ -78,7 +78,7 @@ bool readTilesFrom(const AppState& app, const Profile& profile, Board& grid,
         const int number = tileKey(profile, i, "NUMBER");
         const int type = tileKey(profile, i, "TYPE");
         if (!tileFitsGrid(z, y, x) || !inRange(type, TypeCircles, TypeFlowers) ||
-            !inRange(number, 1, app.numbersPerType[type]))
+            !inRange(number, 1, app.tileSet.numbersPerType[type]))
             return false;
         // A second tile on one position would leave fewer tiles than COUNT:
         // a game that could never be finished, nor saved again.

@@ -1,6 +1,5 @@
 #include "render/tile_plan.h"
 
-#include "shell/app_state.h"
 #include "shell/geometry.h"
 
 namespace {
@@ -13,14 +12,20 @@ bool raisedRightNeighbour(const Board& board, int layer, int row, int column) {
 
 }  // namespace
 
+void storeFaceTable(SheetCell (&faceTable)[TypeCount]) {
+    static const SheetCell faces[TypeCount] = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {4, 3},
+                                               {0, 4}, {4, 4}, {8, 3}, {7, 3}};
+    for (int t = 0; t < TypeCount; ++t) faceTable[t] = faces[t];
+}
+
 int tileAlpha(const Cell& cell) {
     if (cell.effect == EffectNone || cell.opacity >= 100) return kOpaque;
     if (cell.opacity <= 0) return 0;
     return cell.opacity * 255 / 100;
 }
 
-bool planTile(const AppState& app, const Board& board, int layer, int row, int column, int x,
-              int y, double scale, TilePlan& plan) {
+bool planTile(const SheetCell (&faceTable)[TypeCount], const Anchor& selected, const Board& board, int layer,
+              int row, int column, int x, int y, double scale, TilePlan& plan) {
     const Cell& cell = cellAt(board, layer, row, column);
     if (cell.number == 0 || cell.type < 0 || cell.type >= TypeCount) return false;
     plan.alpha = tileAlpha(cell);
@@ -30,7 +35,7 @@ bool planTile(const AppState& app, const Board& board, int layer, int row, int c
     const int W = m.width, H = m.height, D = m.depth, E = m.edge;
     const int X = x + column * W / 2 - layer * D;
     const int Y = y + row * H / 2 - layer * D;
-    const SheetCell body = app.faceTable[TypeBlank];
+    const SheetCell body = faceTable[TypeBlank];
 
     plan.shortRight = raisedRightNeighbour(board, layer, row, column);
     const int drop = plan.shortRight ? H / 2 - E : 0;
@@ -47,12 +52,12 @@ bool planTile(const AppState& app, const Board& board, int layer, int row, int c
     plan.rightSide = BlockCopy{X + W - E, Y, D + E, H + D, (body.column + 1) * W - E, body.row * H};
     plan.bottomSide = BlockCopy{X, Y + H - E, W + D, D + E, body.column * W, (body.row + 1) * H - E};
 
-    SheetCell source{app.faceTable[cell.type].column + cell.number - 1, app.faceTable[cell.type].row};
-    if (cell.effect == EffectBlankFlash) source = app.faceTable[TypeBlank];
-    if (cell.effect == EffectStopFlash) source = app.faceTable[TypeStop];
+    SheetCell source{faceTable[cell.type].column + cell.number - 1, faceTable[cell.type].row};
+    if (cell.effect == EffectBlankFlash) source = faceTable[TypeBlank];
+    if (cell.effect == EffectStopFlash) source = faceTable[TypeStop];
     plan.faceClip = RoundClip{X, Y, X + W + 1, Y + H + 1, E};
     plan.face = BlockCopy{X, Y, W, H, source.column * W, source.row * H};
 
-    plan.tinted = column == app.selectedX && row == app.selectedY && layer == app.selectedZ;
+    plan.tinted = column == selected.x && row == selected.y && layer == selected.z;
     return true;
 }

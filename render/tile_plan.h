@@ -3,9 +3,20 @@
 // platform layer only executes the plan, so the arithmetic is tested here.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/board.h"
 
-struct AppState;
+// Where a tile type's first face lies in the tile sheet.
+struct SheetCell {
+    int32_t column;
+    int32_t row;
+};
+
+// The face table of the tile sheet: circles, bamboo and characters in rows 0
+// to 2, winds and dragons in row 3 with the STOP face and the tile's body,
+// seasons and flowers in row 4.
+void storeFaceTable(SheetCell (&faceTable)[TypeCount]);
 
 struct PlanPoint {
     int x;
@@ -54,6 +65,7 @@ int tileAlpha(const Cell& cell);
 
 // The plan of the tile anchored at (layer, row, column) of `board`, drawn
 // with the face of a layer-0 tile at column 0, row 0 at (x, y), from a sheet
-// scaled to `scale` percent. False when nothing of the position is drawn.
-bool planTile(const AppState& app, const Board& board, int layer, int row, int column, int x,
-              int y, double scale, TilePlan& plan);
+// scaled to `scale` percent; the tile at `selected` is tinted. False when
+// nothing of the position is drawn.
+bool planTile(const SheetCell (&faceTable)[TypeCount], const Anchor& selected, const Board& board, int layer,
+              int row, int column, int x, int y, double scale, TilePlan& plan);

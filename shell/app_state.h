@@ -6,19 +6,16 @@
 
 #include "engine/board.h"
 #include "engine/history.h"
+#include "engine/random.h"
+#include "engine/tile_set.h"
 #include "files/file_path.h"
+#include "render/tile_plan.h"
 #include "render/view_settings.h"
 #include "sound/sound_event.h"
 
 // Window handles, drawing surfaces and brushes belong to the platform layer;
 // the portable code only carries the pointer. Null in native tests.
 struct PlatformState;
-
-// Where a tile type's first face lies in the tile sheet.
-struct SheetCell {
-    int32_t column;
-    int32_t row;
-};
 
 struct AppState {
     PlatformState* platform;
@@ -36,8 +33,7 @@ struct AppState {
     Layout layoutBuffer;  // where a new game reads its puzzle file
 
     SheetCell faceTable[TypeCount];
-    int32_t numbersPerType[TypeCount];
-    int32_t copiesPerType[TypeCount];
+    TileSet tileSet;
 
     int32_t editorMode;
     int32_t editorLayer;
@@ -60,5 +56,5 @@ struct AppState {
 
     char numberText[16];
 
-    uint32_t randomState;  // the program's one random generator
+    Random random;  // the program's one random generator
 };

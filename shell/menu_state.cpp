@@ -1,6 +1,7 @@
 #include "shell/menu_state.h"
 
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "engine/shuffle.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"

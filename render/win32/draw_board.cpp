@@ -39,10 +39,11 @@ void drawBoard(const AppState& app, HDC target, const Board& board, HDC sheet, i
                double scale) {
     ClipShapes& shapes = clipShapesFor(app.platform->clipCache, scale);
     TilePlan plan;
+    const Anchor selected{app.selectedX, app.selectedY, app.selectedZ};
     for (int layer = 0; layer < kLayers; ++layer)
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kCols; ++column)
-                if (planTile(app, board, layer, row, column, x, y, scale, plan))
+                if (planTile(app.faceTable, selected, board, layer, row, column, x, y, scale, plan))
                     drawTile(app, target, sheet, plan, shapes);
     SelectClipRgn(target, nullptr);
 }

@@ -1,6 +1,5 @@
 #include "shell/win32/animation_timer.h"
 
-#include "engine/tick.h"
 #include "shell/app_state.h"
 #include "shell/win32/platform_state.h"
 

@@ -7,7 +7,9 @@
 
 #include "engine/editor.h"
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "engine/host.h"
+#include "engine/hint.h"
 #include "engine/moves.h"
 #include "engine/new_game.h"
 #include "engine/shuffle.h"

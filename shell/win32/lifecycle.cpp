@@ -4,6 +4,7 @@
 #include "engine/new_game.h"
 #include "engine/random.h"
 #include "engine/tile_set.h"
+#include "render/tile_plan.h"
 #include "render/win32/background.h"
 #include "render/win32/surfaces.h"
 #include "shell/app_state.h"
@@ -27,12 +28,13 @@ void onCreate(AppState& app, HWND window) {
     Rect saved{};
     loadSettings(app, saved);
     app.buttonsSwapped = detectSwappedButtons();
-    seedRandom(app, GetTickCount());
+    seedRandom(app.random, GetTickCount());
     createStatusBar(app);  // before the first layout: the board lies above it
     startSolver(app);
     createSurfaces(app);
     rebuildBackground(app);
-    storeTileTables(app);
+    storeTileSet(app.tileSet);
+    storeFaceTable(app.faceTable);
     newGame(app);
     placeWindow(app, saved);  // no smaller than the board of the dealt puzzle allows
     RECT client{};

@@ -6,7 +6,6 @@
 
 #include "engine/moves.h"
 #include "engine/solver.h"
-#include "engine/tick.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
 #include "shell/win32/platform_state.h"

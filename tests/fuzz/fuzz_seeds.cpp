@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
     if (countTiles(*layout) != kTileCount) return 1;
 
     // A fresh deal, and the same game with four tiles left.
-    seedRandom(*app, 1);
-    dealTiles(*app, app->board, *layout);
+    seedRandom(app->random, 1);
+    dealTiles(app->random, app->tileSet, app->board, *layout);
     std::string saved;
     composeSavedGame(*layout, app->board, saved);
     writeSeed(seeds, "saved_game", "dealt.kvg", saved);

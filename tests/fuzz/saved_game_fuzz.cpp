@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(tileFitsGrid(i / kCellsPerLayer, i % kCellsPerLayer / kCols, i % kCols),
                 "every tile lies wholly on the grid");
         require(cell.type >= TypeCircles && cell.type <= TypeFlowers &&
-                    cell.number <= app->numbersPerType[cell.type],
+                    cell.number <= app->tileSet.numbersPerType[cell.type],
                 "every tile has a face of its type");
     }
     require(app->gameActive == 1 && app->selectedX == -1, "a loaded game is playable");

@@ -9,6 +9,7 @@
 
 #include "engine/deal.h"
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "engine/moves.h"
 #include "engine/tick.h"
 #include "fake_host.h"
@@ -31,7 +32,7 @@ namespace {
 TEST(Allocation, MoveSearchAndTickUseNoHeap) {
     auto app = newTestState();
     for (int i = 0; i < kTileCount; ++i) place(app->puzzle, 0, (i / 16) * 2, (i % 16) * 3);
-    dealTiles(*app, app->board, app->puzzle);
+    dealTiles(app->random, app->tileSet, app->board, app->puzzle);
     startAppearing(app->board);
     cellAt(app->board, 0, 0, 0).effect = EffectVanishing;
     cellAt(app->board, 0, 0, 0).opacity = 100;
@@ -42,7 +43,7 @@ TEST(Allocation, MoveSearchAndTickUseNoHeap) {
     int found = 0;
     for (int tick = 0; tick < 40; ++tick) {
         animationTick(*app);
-        found += findMoves(*app, app->board, move);
+        found += findMoves(app->random, app->board, move);
     }
     EXPECT_EQ(allocations - before, 0);
     EXPECT_GT(found, 0);

@@ -19,16 +19,16 @@ void flatLayout(Layout& layout) {
 
 TEST(Random, FollowsTheLinearCongruentialSequence) {
     auto app = newTestState();
-    seedRandom(*app, 1);
+    seedRandom(app->random, 1);
     // The well-known first draws of this generator from seed 1.
     const int expected[] = {41, 18467, 6334, 26500, 19169};
-    for (int value : expected) EXPECT_EQ(nextRandom(*app), value);
+    for (int value : expected) EXPECT_EQ(nextRandom(app->random), value);
 }
 
 TEST(Deal, TileListBeforeTheShuffle) {
     auto app = newTestState();
     Cell tiles[kTileCount];
-    buildTileList(*app, tiles);
+    buildTileList(app->tileSet, tiles);
     struct Entry { int index, type, number; };
     const Entry entries[] = {
         {0, TypeCircles, 1},   {9, TypeCircles, 1},   {35, TypeCircles, 9},
@@ -53,8 +53,8 @@ TEST(Deal, ReplaysFromAKnownSeedWithTwoThousandDraws) {
     auto app = newTestState();
     auto layout = std::make_unique<Layout>();
     flatLayout(*layout);
-    seedRandom(*app, 20261207);
-    dealTiles(*app, app->board, *layout);
+    seedRandom(app->random, 20261207);
+    dealTiles(app->random, app->tileSet, app->board, *layout);
 
     // The first positions of the deal, pinned: any change in the order of
     // draws or of the tile list moves them.
@@ -65,18 +65,18 @@ TEST(Deal, ReplaysFromAKnownSeedWithTwoThousandDraws) {
     }
 
     auto replay = newTestState();
-    seedRandom(*replay, 20261207);
-    for (int draw = 0; draw < 2000; ++draw) nextRandom(*replay);
-    EXPECT_EQ(app->randomState, replay->randomState);
+    seedRandom(replay->random, 20261207);
+    for (int draw = 0; draw < 2000; ++draw) nextRandom(replay->random);
+    EXPECT_EQ(app->random.state, replay->random.state);
 }
 
 TEST(Deal, FillsExactlyThePositionsWithTheWholeSet) {
     auto app = newTestState();
     auto layout = std::make_unique<Layout>();
     flatLayout(*layout);
-    seedRandom(*app, 7);
+    seedRandom(app->random, 7);
     cellAt(app->board, 3, 3, 3).number = 5;  // stale content is cleared
-    dealTiles(*app, app->board, *layout);
+    dealTiles(app->random, app->tileSet, app->board, *layout);
     int perFace[TypeCount][10] = {};
     for (int i = 0; i < kCells; ++i) {
         const Cell& cell = app->board.cells[i];
@@ -90,15 +90,15 @@ TEST(Deal, FillsExactlyThePositionsWithTheWholeSet) {
         ++perFace[cell.type][cell.number];
     }
     for (int t = 0; t < TypeCount; ++t)
-        for (int n = 1; n <= app->numbersPerType[t]; ++n)
-            EXPECT_EQ(perFace[t][n], app->copiesPerType[t]) << t << "/" << n;
+        for (int n = 1; n <= app->tileSet.numbersPerType[t]; ++n)
+            EXPECT_EQ(perFace[t][n], app->tileSet.copiesPerType[t]) << t << "/" << n;
 }
 
 TEST(Deal, OversizedLayoutNeverReadsPastTheTileList) {
     auto app = newTestState();
     auto layout = std::make_unique<Layout>();
     for (Cell& cell : layout->cells) cell = Cell{TypeBlank, 1};
-    dealTiles(*app, app->board, *layout);
+    dealTiles(app->random, app->tileSet, app->board, *layout);
     EXPECT_EQ(countTiles(app->board), kTileCount);
 }
 

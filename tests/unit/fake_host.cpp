@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/tile_set.h"
+#include "render/tile_plan.h"
 
 FakeHost& fakeHost() {
     static FakeHost host;
@@ -33,7 +34,8 @@ std::vector<std::string> FakeHost::messages() const {
 std::unique_ptr<AppState> newTestState() {
     auto app = std::make_unique<AppState>();
     std::memset(app.get(), 0, sizeof(AppState));
-    storeTileTables(*app);
+    storeTileSet(app->tileSet);
+    storeFaceTable(app->faceTable);
     std::strcpy(app->programName, "Kelvarin");
     app->view.scale = 100;
     app->selectedX = -1;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "fake_host.h"
 #include "resources/resource.h"
 #include "shell/menu_state.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/hint.h"
 #include "engine/moves.h"
 #include "engine/random.h"
 #include "fake_host.h"
@@ -30,7 +31,7 @@ TEST(FindMoves, CountsOnlyFreeMatchingPairs) {
                 place(app->board, 0, 0, 2 * static_cast<int>(i), c.row[i].type, c.row[i].number);
         EXPECT_EQ(countMoves(app->board), c.pairs) << c.name;  // the status bar's count, no draw
         Move move{};
-        EXPECT_EQ(findMoves(*app, app->board, move), c.pairs) << c.name;
+        EXPECT_EQ(findMoves(app->random, app->board, move), c.pairs) << c.name;
     }
 }
 
@@ -38,21 +39,21 @@ TEST(FindMoves, PairIsOrderedAndDrawsOnlyWhenFound) {
     auto app = newTestState();
     place(app->board, 1, 4, 10, TypeDragons, 2);
     place(app->board, 0, 20, 30, TypeDragons, 2);
-    seedRandom(*app, 99);
+    seedRandom(app->random, 99);
     Move move{};
-    ASSERT_EQ(findMoves(*app, app->board, move), 1);
+    ASSERT_EQ(findMoves(app->random, app->board, move), 1);
     EXPECT_TRUE(sameAnchor(move.first, 30, 20, 0));  // lower layer comes first
     EXPECT_TRUE(sameAnchor(move.second, 10, 4, 1));
 
     auto replay = newTestState();
-    seedRandom(*replay, 99);
-    nextRandom(*replay);
-    EXPECT_EQ(app->randomState, replay->randomState) << "one draw per successful search";
+    seedRandom(replay->random, 99);
+    nextRandom(replay->random);
+    EXPECT_EQ(app->random.state, replay->random.state) << "one draw per successful search";
 
     clearBoard(app->board);
-    const uint32_t before = app->randomState;
-    EXPECT_EQ(findMoves(*app, app->board, move), 0);
-    EXPECT_EQ(app->randomState, before) << "no draw without a pair";
+    const uint32_t before = app->random.state;
+    EXPECT_EQ(findMoves(app->random, app->board, move), 0);
+    EXPECT_EQ(app->random.state, before) << "no draw without a pair";
 }
 
 TEST(FindMoves, HoldsEveryPairOfAFullyFreeBoard) {
@@ -64,8 +65,8 @@ TEST(FindMoves, HoldsEveryPairOfAFullyFreeBoard) {
     EXPECT_EQ(countMoves(app->board), 144 * 143 / 2);
     Move move{};
     for (uint32_t seed = 0; seed < 20; ++seed) {
-        seedRandom(*app, seed);
-        ASSERT_EQ(findMoves(*app, app->board, move), 144 * 143 / 2);
+        seedRandom(app->random, seed);
+        ASSERT_EQ(findMoves(app->random, app->board, move), 144 * 143 / 2);
         EXPECT_EQ(cellAt(app->board, move.first.z, move.first.y, move.first.x).number, 3);
         EXPECT_EQ(cellAt(app->board, move.second.z, move.second.y, move.second.x).number, 3);
     }

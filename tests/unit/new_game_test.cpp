@@ -30,7 +30,7 @@ protected:
         InTempFolder::SetUp();
         app = newTestState();
         setIllegalChars(app->filePath);
-        seedRandom(*app, 12345);
+        seedRandom(app->random, 12345);
         std::filesystem::create_directories("Puzzle");
         writeFile("Puzzle/flat.kvl", fieldText(*flatLayout()));
         writeFile("Puzzle/blocked.kvl", fieldText(*blockedLayout()));
@@ -60,7 +60,7 @@ TEST_F(NewGame, DealsOnThePuzzleAndStartsTheLayersAppearing) {
     EXPECT_TRUE(fakeHost().messages().empty());
     EXPECT_EQ(fakeHost().count(HostCall::Repaint), 1);
     Move move;
-    EXPECT_GT(findMoves(*app, app->board, move), 0);
+    EXPECT_GT(findMoves(app->random, app->board, move), 0);
 }
 
 TEST_F(NewGame, AMissingPuzzleIsReportedAndForgottenAndTheGameStays) {
@@ -76,7 +76,7 @@ TEST_F(NewGame, AMissingPuzzleIsReportedAndForgottenAndTheGameStays) {
     EXPECT_EQ(std::memcmp(&app->board, &before->board, sizeof(Board)), 0);
     EXPECT_EQ(std::memcmp(&app->puzzle, &before->puzzle, sizeof(Board)), 0);
     EXPECT_EQ(app->gameActive, 1);
-    EXPECT_EQ(app->randomState, before->randomState);
+    EXPECT_EQ(app->random.state, before->random.state);
 }
 
 // Only a file is a puzzle: a name that leads to a folder is not found.
@@ -96,12 +96,12 @@ TEST_F(NewGame, AFolderIsNoPuzzle) {
 
 TEST_F(NewGame, GivesUpAfter21BlockedDeals) {
     auto expected = newTestState();
-    seedRandom(*expected, 12345);
-    for (int draw = 0; draw < kMaxDeals * 2000; ++draw) nextRandom(*expected);
+    seedRandom(expected->random, 12345);
+    for (int draw = 0; draw < kMaxDeals * 2000; ++draw) nextRandom(expected->random);
 
     app->gameActive = 1;
     start("blocked.kvl");
-    EXPECT_EQ(app->randomState, expected->randomState);  // 21 deals of 2000 draws, no pair drawn
+    EXPECT_EQ(app->random.state, expected->random.state);  // 21 deals of 2000 draws, no pair drawn
     ASSERT_EQ(fakeHost().messages(), std::vector<std::string>{kGameOver});
     EXPECT_EQ(fakeHost().calls.back().kind, HostCall::Menu);
     EXPECT_EQ(app->gameActive, 0);
@@ -160,7 +160,7 @@ TEST_F(NewGame, RestartAsksAndNoLeavesEverything) {
     fakeHost().answers = {false};
     restartGame(*app);
     EXPECT_EQ(fakeHost().messages(), std::vector<std::string>{"Restart current game. Are you sure?"});
-    before->randomState = app->randomState;  // the move search draws once
+    before->random.state = app->random.state;  // the move search draws once
     EXPECT_EQ(std::memcmp(before.get(), app.get(), sizeof(AppState)), 0);
 
     fakeHost().reset();

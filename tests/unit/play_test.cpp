@@ -10,6 +10,7 @@
 #include "engine/clicks.h"
 #include "engine/editor.h"
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "engine/moves.h"
 #include "engine/new_game.h"
 #include "engine/random.h"
@@ -38,7 +39,7 @@ void tick(AppState& app, int count) {
 // Selects and matches a free pair, which starts to fade.
 void matchPair(AppState& app) {
     Move move;
-    ASSERT_GT(findMoves(app, app.board, move), 0);
+    ASSERT_GT(findMoves(app.random, app.board, move), 0);
     clickFace(app, move.first);
     clickFace(app, move.second);
     ASSERT_EQ(app.gameActive, 0) << "the pair was taken";
@@ -85,7 +86,7 @@ protected:
         setIllegalChars(app->filePath);
         app->view.autoScale = 1;
         std::strcpy(app->lastGame, puzzle);
-        seedRandom(*app, seed);
+        seedRandom(app->random, seed);
         newGame(*app);
         tick(*app, 60);  // the layers appear
         return app;
@@ -101,7 +102,7 @@ TEST_F(Play, ClassicGamesEndWonOrOverWithTheirMessages) {
         int pairs = 0;
         while (app->gameActive == 1 && fakeHost().messages().empty()) {
             Move move;
-            ASSERT_GT(findMoves(*app, app->board, move), 0);
+            ASSERT_GT(findMoves(app->random, app->board, move), 0);
             clickFace(*app, move.first);
             clickFace(*app, move.second);
             ASSERT_EQ(app->gameActive, 0) << "the pair was taken, seed " << seed;
@@ -136,7 +137,7 @@ TEST_F(Play, UndoAndRedoWalkTheBoardsOfAGame) {
         boards[k] = app->board;
     }
     Move move;
-    findMoves(*app, app->board, move);
+    findMoves(app->random, app->board, move);
     clickFace(*app, move.first);
     clickFace(*app, move.second);
     undoStep(*app);  // a pair still vanishing is not a step yet
@@ -145,7 +146,7 @@ TEST_F(Play, UndoAndRedoWalkTheBoardsOfAGame) {
     undoStep(*app);
     EXPECT_TRUE(sameBoard(app->board, boards[5]));
 
-    findMoves(*app, app->board, move);
+    findMoves(app->random, app->board, move);
     clickFace(*app, move.first);
     for (int k = 4; k >= 0; --k) {
         undoStep(*app);

@@ -47,10 +47,10 @@ protected:
         InTempFolder::SetUp();
         app = newTestState();
         setIllegalChars(app->filePath);
-        seedRandom(*app, 99);
+        seedRandom(app->random, 99);
         auto layout = flatLayout();
         app->puzzle = *layout;
-        dealTiles(*app, app->board, *layout);
+        dealTiles(app->random, app->tileSet, app->board, *layout);
         std::filesystem::create_directories("Save");
     }
     // A saved game of the current puzzle whose [TILES] section is `tiles`.

@@ -51,7 +51,7 @@ TEST_F(ShippedPuzzles, EveryPuzzleReadsAndKeepsTheEditorsRules) {
     fs::copy(fs::path(KELVARIN_SOURCE_DIR) / "resources" / "Puzzle", "Puzzle");
 
     auto app = newTestState();
-    seedRandom(*app, 2024);
+    seedRandom(app->random, 2024);
     auto layout = std::make_unique<Layout>();
     auto board = std::make_unique<Board>();
     for (const std::string& name : names) {
@@ -97,8 +97,8 @@ TEST_F(ShippedPuzzles, EveryPuzzleReadsAndKeepsTheEditorsRules) {
         int withMove = 0;
         Move move;
         for (int deal = 0; deal < kDeals; ++deal) {
-            dealTiles(*app, *board, *layout);
-            withMove += findMoves(*app, *board, move) > 0;
+            dealTiles(app->random, app->tileSet, *board, *layout);
+            withMove += findMoves(app->random, *board, move) > 0;
         }
         EXPECT_GE(withMove, kDeals * 3 / 4) << withMove << " of " << kDeals << " deals have a first move";
     }

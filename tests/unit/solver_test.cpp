@@ -30,7 +30,7 @@ constexpr int64_t kMethods[] = {kMovesFirst, 0};
 // The faces of the set in matching pairs: entries 2k and 2k + 1 match.
 std::vector<Cell> facesInPairs(const AppState& app) {
     Cell tiles[kTileCount];
-    buildTileList(app, tiles);
+    buildTileList(app.tileSet, tiles);
     std::vector<Cell> faces(tiles, tiles + kTileCount);
     std::sort(faces.begin(), faces.end(),
               [](const Cell& a, const Cell& b) { return a.type != b.type ? a.type < b.type : a.number < b.number; });
@@ -243,9 +243,9 @@ TEST_F(SolverOnShippedPuzzles, BoardsBuiltBackwardsAndWinnableDealsReplay) {
         }
         EXPECT_EQ(built, 3);
 
-        seedRandom(*app, 2026);
+        seedRandom(app->random, 2026);
         for (int deal = 0; deal < 5; ++deal) {
-            dealTiles(*app, *board, *layout);
+            dealTiles(app->random, app->tileSet, *board, *layout);
             const SolveResult result = solveBoard(*board, kBudget);
             if (result.verdict != Verdict::Winnable) continue;
             ++winnable;

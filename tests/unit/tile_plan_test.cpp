@@ -32,12 +32,13 @@ struct TilePlanTest : ::testing::Test {
     std::unique_ptr<AppState> app = newTestState();
     Board& board = app->board;
     TilePlan plan{};
+    Anchor selected() const { return Anchor{app->selectedX, app->selectedY, app->selectedZ}; }
 };
 
 // Bamboo 5 at layer 1, row 2, column 4, 100 %, face origin (10, 20).
 TEST_F(TilePlanTest, BambooFiveOnLayerOneCopiesFaceAndBodyFromTheSheet) {
     place(board, 1, 2, 4, TypeBamboo, 5);
-    ASSERT_TRUE(planTile(*app, board, 1, 2, 4, 10, 20, 100, plan));
+    ASSERT_TRUE(planTile(app->faceTable, selected(), board, 1, 2, 4, 10, 20, 100, plan));
     const int x = 10, y = 20;
     expectBlock(plan.face, {x + 168, y + 96, 96, 120, 384, 120});
     expectBlock(plan.rightSide, {x + 258, y + 96, 30, 144, 858, 360});
@@ -75,7 +76,7 @@ TEST_F(TilePlanTest, RightSideStartsBelowARaisedRightNeighbour) {
         clearBoard(board);
         place(board, 2, c.row, c.column, TypeCircles, 1);
         if (c.neighbourRow >= 0) place(board, 2, c.neighbourRow, c.neighbourColumn, TypeCircles, 2);
-        ASSERT_TRUE(planTile(*app, board, 2, c.row, c.column, 0, 0, 62.5, plan));
+        ASSERT_TRUE(planTile(app->faceTable, selected(), board, 2, c.row, c.column, 0, 0, 62.5, plan));
         // 62.5 %: W 60, H 75, D 15, E 3.
         const int X = c.column * 60 / 2 - 30, Y = c.row * 75 / 2 - 30;
         const int drop = c.shortened ? 75 / 2 - 3 : 0;
@@ -103,9 +104,9 @@ TEST_F(TilePlanTest, AlphaFollowsTheOpacityOfARunningEffect) {
 
 TEST_F(TilePlanTest, NothingIsPlannedForAnEmptyOrInvisiblePosition) {
     cellAt(board, 0, 3, 3) = Cell{TypeBamboo, 0, EffectStopFlash, 100, 5};
-    EXPECT_FALSE(planTile(*app, board, 0, 3, 3, 0, 0, 100, plan));
+    EXPECT_FALSE(planTile(app->faceTable, selected(), board, 0, 3, 3, 0, 0, 100, plan));
     cellAt(board, 0, 3, 3) = Cell{TypeBamboo, 2, EffectVanishing, 0, 5};
-    EXPECT_FALSE(planTile(*app, board, 0, 3, 3, 0, 0, 100, plan));
+    EXPECT_FALSE(planTile(app->faceTable, selected(), board, 0, 3, 3, 0, 0, 100, plan));
 }
 
 TEST_F(TilePlanTest, FlashesShowTheBlankOrStopFace) {
@@ -120,7 +121,7 @@ TEST_F(TilePlanTest, FlashesShowTheBlankOrStopFace) {
     };
     for (const Case& c : cases) {
         cellAt(board, 0, 0, 0) = Cell{TypeCharacters, 3, c.effect, c.opacity, 0};
-        ASSERT_TRUE(planTile(*app, board, 0, 0, 0, 0, 0, 100, plan));
+        ASSERT_TRUE(planTile(app->faceTable, selected(), board, 0, 0, 0, 0, 0, 100, plan));
         EXPECT_EQ(plan.face.sourceX, c.sourceX) << "effect " << c.effect;
         EXPECT_EQ(plan.face.sourceY, c.sourceY) << "effect " << c.effect;
         EXPECT_EQ(plan.alpha, c.alpha) << "effect " << c.effect;
@@ -131,7 +132,7 @@ TEST_F(TilePlanTest, FlashesShowTheBlankOrStopFace) {
 TEST_F(TilePlanTest, QuarterScaleHasAOnePixelCornerAndNoHalfEdge) {
     place(board, 0, 2, 2, TypeFlowers, 4);
     place(board, 0, 1, 4, TypeFlowers, 1);
-    ASSERT_TRUE(planTile(*app, board, 0, 2, 2, 0, 0, 25, plan));
+    ASSERT_TRUE(planTile(app->faceTable, selected(), board, 0, 2, 2, 0, 0, 25, plan));
     // W 24, H 30, D 6, E 1; the neighbour up-right drops the side by 15 - 1.
     EXPECT_EQ(plan.faceClip.corner, 1);
     expectPoints(plan.rightClip,
@@ -146,13 +147,13 @@ TEST_F(TilePlanTest, QuarterScaleHasAOnePixelCornerAndNoHalfEdge) {
 TEST_F(TilePlanTest, OnlyTheSelectedPositionIsTinted) {
     place(board, 3, 7, 9, TypeWinds, 2);
     app->selectedX = -1;
-    ASSERT_TRUE(planTile(*app, board, 3, 7, 9, 0, 0, 75, plan));
+    ASSERT_TRUE(planTile(app->faceTable, selected(), board, 3, 7, 9, 0, 0, 75, plan));
     EXPECT_FALSE(plan.tinted);
     app->selectedX = 9, app->selectedY = 7, app->selectedZ = 2;
-    ASSERT_TRUE(planTile(*app, board, 3, 7, 9, 0, 0, 75, plan));
+    ASSERT_TRUE(planTile(app->faceTable, selected(), board, 3, 7, 9, 0, 0, 75, plan));
     EXPECT_FALSE(plan.tinted);
     app->selectedZ = 3;
-    ASSERT_TRUE(planTile(*app, board, 3, 7, 9, 0, 0, 75, plan));
+    ASSERT_TRUE(planTile(app->faceTable, selected(), board, 3, 7, 9, 0, 0, 75, plan));
     EXPECT_TRUE(plan.tinted);
 }
 

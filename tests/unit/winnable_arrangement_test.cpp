@@ -15,6 +15,7 @@
 #include "clears_board.h"
 #include "engine/deal.h"
 #include "engine/history.h"
+#include "engine/undo.h"
 #include "engine/random.h"
 #include "engine/shuffle.h"
 #include "engine/winnable_arrangement.h"
@@ -46,7 +47,7 @@ TEST_F(ArrangementOnShippedPuzzles, EveryDealIsWonByItsOwnOrderAndKeepsItsTiles)
     auto app = newTestState();
     auto layout = std::make_unique<Layout>();
     auto board = std::make_unique<Board>();
-    seedRandom(*app, 15);
+    seedRandom(app->random, 15);
     for (const auto& entry : fs::directory_iterator("Puzzle")) {
         const std::string name = entry.path().filename().string();
         if (entry.path().extension() != ".kvl") continue;
@@ -56,10 +57,10 @@ TEST_F(ArrangementOnShippedPuzzles, EveryDealIsWonByItsOwnOrderAndKeepsItsTiles)
         std::string message;
         ASSERT_TRUE(readField(*app, message, *layout)) << message;
         for (int deal = 0; deal < 8; ++deal) {
-            dealTiles(*app, *board, *layout);
+            dealTiles(app->random, app->tileSet, *board, *layout);
             const auto before = positionsAndFaces(*board);
             ClearingOrder order;
-            ASSERT_EQ(arrangeToWin(*app, *board, &order), Arrangement::Arranged);
+            ASSERT_EQ(arrangeToWin(app->random, *board, &order), Arrangement::Arranged);
             EXPECT_EQ(positionsAndFaces(*board), before);
             EXPECT_TRUE(clearsBoard(*board, order.pairs, order.pairCount));
         }
@@ -90,9 +91,9 @@ TEST(Arrangement, BoardsThatNoOrderClearsAreRecognisedAndLeftAlone) {
     for (const Case& c : cases) {
         auto board = std::make_unique<Board>();
         for (const Tile& t : c.tiles) place(*board, t.z, t.y, t.x, t.type, t.number);
-        if (c.tiles.empty()) dealTiles(*app, *board, *blockedLayout());
+        if (c.tiles.empty()) dealTiles(app->random, app->tileSet, *board, *blockedLayout());
         auto before = std::make_unique<Board>(*board);
-        EXPECT_EQ(arrangeToWin(*app, *board), Arrangement::CannotBeCleared) << c.name;
+        EXPECT_EQ(arrangeToWin(app->random, *board), Arrangement::CannotBeCleared) << c.name;
         EXPECT_EQ(std::memcmp(board.get(), before.get(), sizeof(Board)), 0) << c.name;
     }
 }
@@ -139,7 +140,7 @@ TEST(Shuffle, SaysSoAndChangesNothingWhenNoArrangementCanBeWon) {
     shuffleBoard(*app);
     EXPECT_EQ(fakeHost().messages(),
               std::vector<std::string>{"These tiles cannot be rearranged into a game that can be won."});
-    before->randomState = app->randomState;  // the faces were drawn in pairs before the search
+    before->random.state = app->random.state;  // the faces were drawn in pairs before the search
     EXPECT_EQ(std::memcmp(before.get(), app.get(), sizeof(AppState)), 0);
 }
 

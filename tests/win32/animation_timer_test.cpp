@@ -3,7 +3,6 @@
 
 #include "engine/free_rule.h"
 #include "engine/moves.h"
-#include "engine/tick.h"
 #include "scratch_game.h"
 #include "shell/geometry.h"
 #include "shell/win32/animation_timer.h"
@@ -40,12 +39,12 @@ struct AnimationTimerTest : ScratchGame {
 // A pair whose removal leaves a move, so that no game-over box interrupts.
 bool pairThatKeepsAMove(AppState& app, Move& move) {
     for (int tries = 0; tries < 50; ++tries) {
-        if (findMoves(app, app.board, move) == 0) return false;
+        if (findMoves(app.random, app.board, move) == 0) return false;
         Board after = app.board;
         cellAt(after, move.first.z, move.first.y, move.first.x).number = 0;
         cellAt(after, move.second.z, move.second.y, move.second.x).number = 0;
         Move next;
-        if (findMoves(app, after, next) != 0) return true;
+        if (findMoves(app.random, after, next) != 0) return true;
     }
     return false;
 }

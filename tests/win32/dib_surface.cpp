@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/tile_set.h"
+#include "render/tile_plan.h"
 
 DibSurface createDib(int width, int height) {
     BITMAPINFO info{};
@@ -46,7 +47,8 @@ TestApp newTestApp() {
     std::memset(test.app.get(), 0, sizeof(AppState));
     std::memset(test.platform.get(), 0, sizeof(PlatformState));
     test.app->platform = test.platform.get();
-    storeTileTables(*test.app);
+    storeTileSet(test.app->tileSet);
+    storeFaceTable(test.app->faceTable);
     test.app->selectedX = -1;
     test.app->view.scale = 100;
     return test;
