@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         std::strcpy(app->filePath.name, name.c_str());
         app->filePath.extension[0] = '\0';
         std::string message;
-        if (!readField(*app, message, *layout)) {
+        if (!readField(app->filePath, message, *layout)) {
             std::printf("%-14s %s\n", name.c_str(), message.c_str());
             continue;
         }

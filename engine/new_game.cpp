@@ -42,7 +42,7 @@ void newGame(AppState& app) {
 
     std::string message;
     clearBoard(app.layoutBuffer);
-    if (!readField(app, message, app.layoutBuffer)) {
+    if (!readField(app.filePath, message, app.layoutBuffer)) {
         showMessage(app, kMainWindow, message.c_str(), MessageIcon::Error);
         app.lastGame[0] = '\0';
         return;

@@ -5,16 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "files/file_system.h"
-#include "files/whole_file.h"
-#include "shell/app_state.h"
-
-bool setText(char (&dest)[kTextSize], const std::string& text) {
-    if (text.size() >= sizeof dest) return false;
-    std::memset(dest, 0, sizeof dest);
-    std::memcpy(dest, text.data(), text.size());
-    return true;
-}
 
 void setIllegalChars(FilePath& path) {
     std::memset(path.illegalChars, 0, sizeof path.illegalChars);
@@ -50,28 +40,6 @@ bool fileExists(FilePath& path) {
     return stat(hostPath(path.fullPath).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
-    FilePath& path = app.filePath;
-    if (!buildPath(path)) {
-        showMessage(app, owner, "Error of creation file for save.", MessageIcon::Error);
-        return false;
-    }
-    if (path.folder[0] != '\0')  // fails harmlessly when the folder is there
-        createFolder(hostPath((std::string(".\\") + path.folder).c_str()).c_str());
-    if (fileExists(path) && !askYesNo(app, owner, "File exist. Overwrite?")) return false;
-    switch (writeWholeFile(hostPath(path.fullPath), text)) {
-    case WriteResult::Written:
-        return true;
-    case WriteResult::CannotCreate:
-        showMessage(app, owner, "Error of creation file for save.", MessageIcon::Error);
-        return false;
-    case WriteResult::WriteFailed:
-        break;
-    }
-    showMessage(app, owner, "Error save file.", MessageIcon::Error);
-    return false;
-}
-
 void trimName(FilePath& path) {
     const std::string name = path.name;
     const size_t first = name.find_first_not_of(" \t");
@@ -87,11 +55,4 @@ bool nameIsBlank(const FilePath& path) {
 
 bool nameIsLegal(const FilePath& path) {
     return std::strpbrk(path.name, path.illegalChars) == nullptr;
-}
-
-bool deleteSavedFile(AppState& app, Owner owner) {
-    if (buildPath(app.filePath) && std::remove(hostPath(app.filePath.fullPath).c_str()) == 0)
-        return true;
-    showMessage(app, owner, "Error delete file", MessageIcon::Error);
-    return false;
 }

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/sound_event.h"  // kTextSize
+#include "files/text.h"
 
 // Far beyond anything the program writes (a saved game is about 22 KB);
 // a larger file is treated as unreadable, so every lookup gives its default.

@@ -4,10 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/host.h"
 #include "files/file_path.h"
 #include "files/profile.h"
-#include "shell/app_state.h"
 
 namespace {
 
@@ -46,13 +44,13 @@ void writeField(std::string& text, const Board& grid) {
         }
 }
 
-bool readField(AppState& app, std::string& message, Layout& grid) {
-    if (!fileExists(app.filePath)) {
-        message = "File of puzzle: \"" + composePath(app.filePath) + "\" is not found!";
+bool readField(FilePath& path, std::string& message, Layout& grid) {
+    if (!fileExists(path)) {
+        message = "File of puzzle: \"" + composePath(path) + "\" is not found!";
         return false;
     }
     Profile profile;
-    loadProfile(profile, app.filePath.fullPath);
+    loadProfile(profile, path.fullPath);
     return readFieldFrom(profile, message, grid);
 }
 
@@ -93,18 +91,4 @@ void normalizeLayout(Board& board) {
                 }
     if (lowest[0] == kLayers) return;
     for (int axis = 0; axis < 3; ++axis) shiftDown(board, lowest[axis], axis);
-}
-
-bool savePuzzle(AppState& app) {
-    if (countTiles(app.board) == 0) return false;
-    normalizeLayout(app.board);
-    std::string text;
-    writeField(text, app.board);
-    std::strcpy(app.filePath.folder, "Puzzle");
-    std::strcpy(app.filePath.extension, "kvl");
-    if (!writeTextFile(app, text, kMainWindow)) return false;
-    showMessage(app, kMainWindow, "Puzzle is saved successfully", MessageIcon::Information);
-    // The path fitted in 259 characters, so the bare file name fits too.
-    setText(app.lastGame, std::string(app.filePath.name) + ".kvl");
-    return true;
 }

@@ -6,7 +6,7 @@
 
 #include "engine/board.h"
 
-struct AppState;
+struct FilePath;
 struct Profile;
 
 // Every puzzle file is exactly this long, whatever its layout.
@@ -16,11 +16,11 @@ constexpr size_t kFieldTextSize = 9561;
 // tile when its number is not 0.
 void writeField(std::string& text, const Board& grid);
 
-// Reads the [FIELD] section of the file named by app.filePath into a cleared
+// Reads the [FIELD] section of the file named by `path` into a cleared
 // grid: type 7, number 1 where a row holds "1". Accepts any arrangement of
 // exactly 144 marks whose tiles lie wholly on the grid (none anchored in
 // column 49 or row 29); otherwise fails with a message and shows nothing.
-bool readField(AppState& app, std::string& message, Layout& grid);
+bool readField(FilePath& path, std::string& message, Layout& grid);
 
 // The same for a file already read: "Invalid format!" is its only message.
 bool readFieldFrom(const Profile& profile, std::string& message, Layout& grid);
@@ -28,8 +28,3 @@ bool readFieldFrom(const Profile& profile, std::string& message, Layout& grid);
 // Shifts the layout so that its lowest layer, top row and left column used
 // are layer, row and column 0.
 void normalizeLayout(Board& board);
-
-// Save puzzle: normalises the edited board, writes "Puzzle\<name>.kvl"
-// (the name is in app.filePath.name) and makes it the current puzzle
-// (lastGame). True when the file was written; the caller then deals on it.
-bool savePuzzle(AppState& app);

@@ -1,15 +1,10 @@
 #include "files/saved_game.h"
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
 
-#include "engine/history.h"
 #include "files/file_path.h"
 #include "files/profile.h"
 #include "files/puzzle_file.h"
-#include "shell/app_state.h"
-#include "shell/geometry.h"
 
 namespace {
 
@@ -48,25 +43,13 @@ void composeSavedGame(const Board& puzzle, const Board& board, std::string& text
     appendLine(text, "COUNT = %d\r\n", index, 0);
 }
 
-void saveGame(AppState& app) {
-    std::string text;
-    composeSavedGame(app.puzzle, app.board, text);
-    std::strcpy(app.filePath.folder, "Save");
-    std::strcpy(app.filePath.extension, "kvg");
-    if (!writeTextFile(app, text, kMainWindow)) return;
-    showMessage(app, kMainWindow, "Game is saved successfully", MessageIcon::Information);
-    app.canSaveGame = 1;
-    refreshMenu(app);
-}
-
-bool readTiles(AppState& app, Board& grid, std::string& message) {
+bool readTiles(FilePath& path, const TileSet& tileSet, Board& grid, std::string& message) {
     Profile profile;
-    if (buildPath(app.filePath)) loadProfile(profile, app.filePath.fullPath);
-    return readTilesFrom(app, profile, grid, message);
+    if (buildPath(path)) loadProfile(profile, path.fullPath);
+    return readTilesFrom(tileSet, profile, grid, message);
 }
 
-bool readTilesFrom(const AppState& app, const Profile& profile, Board& grid,
-                   std::string& message) {
+bool readTilesFrom(const TileSet& tileSet, const Profile& profile, Board& grid, std::string& message) {
     message = "Invalid format!";
     const int count = profileInt(profile, "TILES", "COUNT", 0);
     if (!inRange(count, 1, kTileCount) || count % 2 != 0) return false;
@@ -78,7 +61,7 @@ bool readTilesFrom(const AppState& app, const Profile& profile, Board& grid,
         const int number = tileKey(profile, i, "NUMBER");
         const int type = tileKey(profile, i, "TYPE");
         if (!tileFitsGrid(z, y, x) || !inRange(type, TypeCircles, TypeFlowers) ||
-            !inRange(number, 1, app.tileSet.numbersPerType[type]))
+            !inRange(number, 1, tileSet.numbersPerType[type]))
             return false;
         // A second tile on one position would leave fewer tiles than COUNT:
         // a game that could never be finished, nor saved again.
@@ -88,45 +71,5 @@ bool readTilesFrom(const AppState& app, const Profile& profile, Board& grid,
         cell.number = number;
     }
     message.clear();
-    return true;
-}
-
-bool loadGame(AppState& app, const char* name, Owner owner) {
-    FilePath& path = app.filePath;
-    Profile profile;
-    bool read = setText(path.name, name);  // a longer name cannot be a listed file
-    if (read) {
-        std::strcpy(path.folder, "Save");
-        path.extension[0] = '\0';
-        read = fileExists(path) && loadProfile(profile, path.fullPath);
-    }
-    if (!read) {
-        showMessage(app, owner, "Loading error!", MessageIcon::Error);
-        return false;
-    }
-    return loadGameFrom(app, profile, owner);
-}
-
-bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
-    // Two 150 KB grids: on the heap, not on the dialog's stack.
-    auto layout = std::make_unique<Layout>();
-    auto board = std::make_unique<Board>();
-    std::string message;
-    if (!readFieldFrom(profile, message, *layout) ||
-        !readTilesFrom(app, profile, *board, message)) {
-        showMessage(app, owner, "Loading error!", MessageIcon::Error);
-        return false;
-    }
-    app.board = *board;
-    app.puzzle = *layout;
-    clearHistory(app.history);
-    app.canSaveGame = 0;
-    app.editorMode = 0;
-    app.gameActive = 1;
-    app.selectedX = -1;
-    app.secondsPlayed = 0;
-    refreshMenu(app);
-    layoutBoard(app);
-    requestRepaint(app);
     return true;
 }

@@ -5,29 +5,18 @@
 #include <string>
 
 #include "engine/board.h"
-#include "engine/host.h"  // Owner
+#include "engine/tile_set.h"
 
-struct AppState;
+struct FilePath;
 struct Profile;
 
 // The whole text of a saved game of `puzzle` and `board`.
 void composeSavedGame(const Board& puzzle, const Board& board, std::string& text);
 
-// Save game: writes "Save\<name>.kvg" (the name is in app.filePath.name).
-void saveGame(AppState& app);
-
-// Reads the [TILES] section of the file named by app.filePath. Fails with
+// Reads the [TILES] section of the file named by `path`. Fails with
 // "Invalid format!" unless COUNT is even and 2..144 and the tiles below
 // COUNT stand on as many distinct positions, each wholly on the grid, each
 // with a face of its type.
-bool readTiles(AppState& app, Board& grid, std::string& message);
-bool readTilesFrom(const AppState& app, const Profile& profile, Board& grid,
-                   std::string& message);
-
-// Load game: reads the listed file `name` from "Save" into scratch grids and
-// only then replaces the game; "Loading error!" in a box owned by `owner`
-// when the file does not read, and the game stays as it was.
-bool loadGame(AppState& app, const char* name, Owner owner);
-
-// The same for a saved game already read.
-bool loadGameFrom(AppState& app, const Profile& profile, Owner owner);
+// `tileSet` gives the faces each type has.
+bool readTiles(FilePath& path, const TileSet& tileSet, Board& grid, std::string& message);
+bool readTilesFrom(const TileSet& tileSet, const Profile& profile, Board& grid, std::string& message);

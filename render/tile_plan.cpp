@@ -1,6 +1,6 @@
 #include "render/tile_plan.h"
 
-#include "shell/geometry.h"
+#include "render/metrics.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "sound/sound_event.h"  // kTextSize
+#include "files/text.h"
 
 struct ViewSettings {
     int32_t autoScale;            // 1 = the largest scale at which the board fits

@@ -3,7 +3,8 @@
 
 #include <cstdint>
 
-constexpr int kTextSize = 260;  // every text buffer: 259 characters and a terminator
+#include "files/text.h"
+
 
 enum SoundEventId {
     SoundError = 0,

@@ -5,6 +5,7 @@
 #include "engine/host.h"
 #include "files/file_path.h"
 #include "files/saved_game.h"
+#include "shell/save_and_load.h"
 #include "render/win32/preview.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"

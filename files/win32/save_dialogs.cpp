@@ -10,6 +10,7 @@
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
+#include "shell/save_and_load.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
 #include "shell/win32/dialog_commands.h"

@@ -10,7 +10,7 @@
 #include "render/win32/surfaces.h"
 #include "resources/resource.h"
 #include "shell/app_state.h"
-#include "shell/preview_geometry.h"
+#include "render/preview_geometry.h"
 #include "shell/win32/platform_state.h"
 
 namespace {
@@ -128,7 +128,7 @@ void drawPuzzlePreview(HWND dialog, AppState& app) {
     if (!addressSelectedFile(dialog, app, "Puzzle"))
         message = "File is not selected";
     else
-        read = readField(app, message, layout);
+        read = readField(app.filePath, message, layout);
     const PreviewBox box = beginPreview(dialog, app, layout);
     if (read) drawTiles(app, box, layout, layout);
     if (!message.empty()) drawMessage(app, box, message);
@@ -145,7 +145,8 @@ void drawSavedGamePreview(HWND dialog, AppState& app) {
     if (!addressSelectedFile(dialog, app, "Save"))
         message = "File is not selected";
     else
-        read = readField(app, message, layout) && readTiles(app, tiles, message);
+        read = readField(app.filePath, message, layout) &&
+               readTiles(app.filePath, app.tileSet, tiles, message);
     EnableWindow(GetDlgItem(dialog, IDOK), read);
     const PreviewBox box = beginPreview(dialog, app, layout);
     if (read)

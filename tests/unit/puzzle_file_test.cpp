@@ -7,6 +7,7 @@
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
+#include "shell/save_and_load.h"
 #include "sample_layouts.h"
 #include "temp_folder.h"
 
@@ -84,7 +85,7 @@ protected:
         std::strcpy(app->filePath.name, name);
         app->filePath.extension[0] = '\0';
         clearBoard(*grid);
-        return readField(*app, message, *grid);
+        return readField(app->filePath, message, *grid);
     }
     std::unique_ptr<AppState> app;
     std::unique_ptr<Layout> grid = std::make_unique<Layout>();
@@ -157,7 +158,7 @@ TEST_F(PuzzleReading, AMissingFileIsNamedAndTheGridIsNotTouched) {
     std::strcpy(app->filePath.name, "nope.kvl");
     cellAt(*grid, 1, 2, 3) = Cell{TypeWinds, 2, EffectAppearing, 50, 3};
     std::string message;
-    EXPECT_FALSE(readField(*app, message, *grid));
+    EXPECT_FALSE(readField(app->filePath, message, *grid));
     EXPECT_EQ(message, "File of puzzle: \".\\Puzzle\\nope.kvl\" is not found!");
     EXPECT_EQ(countTiles(*grid), 1);
     EXPECT_EQ(cellAt(*grid, 1, 2, 3).ticks, 3);

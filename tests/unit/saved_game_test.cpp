@@ -8,6 +8,7 @@
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/saved_game.h"
+#include "shell/save_and_load.h"
 #include "sample_layouts.h"
 #include "temp_folder.h"
 
@@ -179,6 +180,6 @@ TEST_F(SavedGameFiles, AFileWithABrokenFieldOrNoneAtAllFails) {
     }
     std::string message;
     std::strcpy(app->filePath.name, "half.kvg");
-    EXPECT_TRUE(readTiles(*app, app->board, message));
+    EXPECT_TRUE(readTiles(app->filePath, app->tileSet, app->board, message));
     EXPECT_EQ(countTiles(app->board), 2);
 }

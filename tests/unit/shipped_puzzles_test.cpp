@@ -61,7 +61,7 @@ TEST_F(ShippedPuzzles, EveryPuzzleReadsAndKeepsTheEditorsRules) {
         app->filePath.extension[0] = '\0';
         clearBoard(*layout);
         std::string message;
-        ASSERT_TRUE(readField(*app, message, *layout)) << message;
+        ASSERT_TRUE(readField(app->filePath, message, *layout)) << message;
 
         // Written exactly as the game would write it.
         EXPECT_EQ(readFile("Puzzle/" + name), fieldText(*layout));

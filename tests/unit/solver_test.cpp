@@ -229,7 +229,7 @@ TEST_F(SolverOnShippedPuzzles, BoardsBuiltBackwardsAndWinnableDealsReplay) {
         std::strcpy(app->filePath.folder, "Puzzle");
         std::strcpy(app->filePath.name, name);
         std::string message;
-        ASSERT_TRUE(readField(*app, message, *layout)) << message;
+        ASSERT_TRUE(readField(app->filePath, message, *layout)) << message;
 
         int built = 0;
         for (int attempt = 0; attempt < 100 && built < 3; ++attempt) {

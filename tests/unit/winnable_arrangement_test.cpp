@@ -55,7 +55,7 @@ TEST_F(ArrangementOnShippedPuzzles, EveryDealIsWonByItsOwnOrderAndKeepsItsTiles)
         std::strcpy(app->filePath.folder, "Puzzle");
         std::strcpy(app->filePath.name, name.c_str());
         std::string message;
-        ASSERT_TRUE(readField(*app, message, *layout)) << message;
+        ASSERT_TRUE(readField(app->filePath, message, *layout)) << message;
         for (int deal = 0; deal < 8; ++deal) {
             dealTiles(app->random, app->tileSet, *board, *layout);
             const auto before = positionsAndFaces(*board);

@@ -17,7 +17,7 @@
 #include "render/win32/background.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
-#include "shell/preview_geometry.h"
+#include "render/preview_geometry.h"
 #include "shell/win32/commands.h"
 #include "shell/win32/platform_state.h"
 #include "tests/unit/sample_layouts.h"
@@ -97,7 +97,7 @@ TEST_F(FileDialogs, NewGameDoubleClickDealsOnTheLineAndEndsTheEditor) {
     EXPECT_EQ(app().editorMode, 0);
     auto cross = std::make_unique<Layout>();
     std::string message;
-    ASSERT_TRUE(readField(app(), message, *cross)) << message;
+    ASSERT_TRUE(readField(app().filePath, message, *cross)) << message;
     EXPECT_EQ(std::memcmp(&app().puzzle, cross.get(), sizeof(Layout)), 0);
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/board.h"
-#include "shell/geometry.h"
+#include "render/metrics.h"
 
 constexpr double kPreviewScale = 25;
 

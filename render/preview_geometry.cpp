@@ -1,4 +1,4 @@
-#include "shell/preview_geometry.h"
+#include "render/preview_geometry.h"
 
 PixelSize previewSize(const Board& layout) {
     const TileMetrics m = tileMetrics(kPreviewScale);
