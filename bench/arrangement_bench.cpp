@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/deal.h"
-#include "engine/random.h"
-#include "engine/winnable_arrangement.h"
+#include "rules/deal.h"
+#include "rules/random.h"
+#include "rules/winnable_arrangement.h"
 #include "fake_host.h"
 #include "files/puzzle_file.h"
 

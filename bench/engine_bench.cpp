@@ -2,12 +2,12 @@
 // deal, the 25 ms tick with and without running effects, and Undo and Redo.
 #include <benchmark/benchmark.h>
 
-#include "engine/deal.h"
-#include "engine/history.h"
-#include "engine/undo.h"
-#include "engine/moves.h"
-#include "engine/random.h"
-#include "engine/tick.h"
+#include "rules/deal.h"
+#include "game/history.h"
+#include "game/undo.h"
+#include "rules/moves.h"
+#include "rules/random.h"
+#include "game/tick.h"
 #include "fake_host.h"
 #include "test_boards.h"
 

@@ -23,9 +23,9 @@
 #include <thread>
 #include <vector>
 
-#include "engine/deal.h"
-#include "engine/random.h"
-#include "engine/solver.h"
+#include "rules/deal.h"
+#include "rules/random.h"
+#include "rules/solver.h"
 #include "fake_host.h"
 #include "files/puzzle_file.h"
 

@@ -1,5 +1,5 @@
-// The few file operations the two platforms do differently; files/win32 and
-// files/posix each hold one version. Paths are host paths.
+// The few file operations the two platforms do differently; files/posix and
+// win32/file_system.cpp each hold one version. Paths are host paths.
 #pragma once
 
 #include <cstdio>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/board.h"
+#include "rules/board.h"
 
 struct FilePath;
 struct Profile;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/board.h"
-#include "engine/tile_set.h"
+#include "rules/board.h"
+#include "rules/tile_set.h"
 
 struct FilePath;
 struct Profile;

@@ -8,13 +8,13 @@
 #include <cstring>
 #include <string>
 
-#include "engine/host.h"
+#include "game/host.h"
 #include "files/profile.h"
 #include "files/whole_file.h"
-#include "shell/app_state.h"
-#include "shell/geometry.h"
-#include "shell/win32/main_window.h"
-#include "shell/win32/platform_state.h"
+#include "game/app_state.h"
+#include "game/geometry.h"
+#include "win32/main_window.h"
+#include "win32/platform_state.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "fake_host.h"
 #include "files/profile.h"
 #include "files/saved_game.h"
-#include "shell/save_and_load.h"
+#include "game/save_and_load.h"
 #include "fuzz_check.h"
 
 namespace {

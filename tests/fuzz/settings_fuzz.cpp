@@ -7,7 +7,7 @@
 #include "fake_host.h"
 #include "files/profile.h"
 #include "fuzz_check.h"
-#include "shell/settings.h"
+#include "game/settings.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <new>
 
-#include "engine/deal.h"
-#include "engine/history.h"
-#include "engine/undo.h"
-#include "engine/moves.h"
-#include "engine/tick.h"
+#include "rules/deal.h"
+#include "game/history.h"
+#include "game/undo.h"
+#include "rules/moves.h"
+#include "game/tick.h"
 #include "fake_host.h"
 #include "test_boards.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/board.h"
+#include "rules/board.h"
 #include "fake_host.h"
 #include "test_boards.h"
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/board.h"
-#include "engine/free_rule.h"
-#include "engine/moves.h"
+#include "rules/board.h"
+#include "rules/free_rule.h"
+#include "rules/moves.h"
 
 // Takes the pairs one by one, each only when both tiles are there, free and
 // matching on the board as it stands; true when the board ends empty.

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/clicks.h"
+#include "game/clicks.h"
 #include "fake_host.h"
-#include "shell/geometry.h"
+#include "game/geometry.h"
 #include "test_boards.h"
 
 namespace {

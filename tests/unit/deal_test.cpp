@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/deal.h"
-#include "engine/random.h"
+#include "rules/deal.h"
+#include "rules/random.h"
 #include "fake_host.h"
 #include "test_boards.h"
 

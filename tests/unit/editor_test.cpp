@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/clicks.h"
-#include "engine/editor.h"
+#include "game/clicks.h"
+#include "game/editor.h"
 #include "fake_host.h"
-#include "shell/geometry.h"
+#include "game/geometry.h"
 #include "test_boards.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "render/editor_view.h"
+#include "view/editor_view.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/host.h"
-#include "shell/app_state.h"
+#include "game/host.h"
+#include "game/app_state.h"
 
 struct HostCall {
     enum Kind { Sound, Repaint, Menu, Message, Question, Rescale } kind;

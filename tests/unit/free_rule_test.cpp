@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/free_rule.h"
+#include "rules/free_rule.h"
 #include "fake_host.h"
 #include "test_boards.h"
 

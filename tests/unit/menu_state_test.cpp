@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "engine/history.h"
-#include "engine/undo.h"
+#include "game/history.h"
+#include "game/undo.h"
 #include "fake_host.h"
 #include "resources/resource.h"
-#include "shell/menu_state.h"
+#include "game/menu_state.h"
 
 namespace {
 

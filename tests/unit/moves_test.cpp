@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/hint.h"
-#include "engine/moves.h"
-#include "engine/random.h"
+#include "game/hint.h"
+#include "rules/moves.h"
+#include "rules/random.h"
 #include "fake_host.h"
 #include "test_boards.h"
 

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "engine/moves.h"
-#include "engine/new_game.h"
-#include "engine/random.h"
-#include "engine/solver.h"
+#include "rules/moves.h"
+#include "game/new_game.h"
+#include "rules/random.h"
+#include "rules/solver.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "sample_layouts.h"

@@ -7,18 +7,18 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/clicks.h"
-#include "engine/editor.h"
-#include "engine/history.h"
-#include "engine/undo.h"
-#include "engine/moves.h"
-#include "engine/new_game.h"
-#include "engine/random.h"
-#include "engine/tick.h"
+#include "game/clicks.h"
+#include "game/editor.h"
+#include "game/history.h"
+#include "game/undo.h"
+#include "rules/moves.h"
+#include "game/new_game.h"
+#include "rules/random.h"
+#include "game/tick.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "sample_layouts.h"
-#include "shell/geometry.h"
+#include "game/geometry.h"
 #include "temp_folder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "sample_layouts.h"
-#include "render/preview_geometry.h"
+#include "view/preview_geometry.h"
 #include "test_boards.h"
 
 namespace {

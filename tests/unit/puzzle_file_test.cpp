@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "engine/new_game.h"
+#include "game/new_game.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
-#include "shell/save_and_load.h"
+#include "game/save_and_load.h"
 #include "sample_layouts.h"
 #include "temp_folder.h"
 

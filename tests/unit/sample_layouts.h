@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/board.h"
+#include "rules/board.h"
 #include "files/puzzle_file.h"
 
 // Six rows of 24 tiles side by side on layer 0: plenty of moves.

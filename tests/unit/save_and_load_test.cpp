@@ -12,7 +12,7 @@
 
 #include "fake_host.h"
 #include "files/file_path.h"
-#include "shell/save_and_load.h"
+#include "game/save_and_load.h"
 #include "temp_folder.h"
 
 namespace {

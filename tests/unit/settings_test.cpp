@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fake_host.h"
-#include "shell/settings.h"
+#include "game/settings.h"
 #include "temp_folder.h"
 
 // Global, where argument lookup finds them for Rect.

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/deal.h"
-#include "engine/moves.h"
-#include "engine/random.h"
+#include "rules/deal.h"
+#include "rules/moves.h"
+#include "rules/random.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"

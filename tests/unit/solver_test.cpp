@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/deal.h"
-#include "engine/free_rule.h"
-#include "engine/random.h"
-#include "engine/solver.h"
+#include "rules/deal.h"
+#include "rules/free_rule.h"
+#include "rules/random.h"
+#include "rules/solver.h"
 #include "fake_host.h"
 #include "files/puzzle_file.h"
 #include "clears_board.h"

@@ -1,7 +1,7 @@
 // Small helpers for laying out boards in tests.
 #pragma once
 
-#include "engine/board.h"
+#include "rules/board.h"
 
 inline void place(Board& board, int z, int y, int x, int type = TypeBlank, int number = 1) {
     Cell& cell = cellAt(board, z, y, x);

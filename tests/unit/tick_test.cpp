@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/deal.h"
-#include "engine/tick.h"
+#include "rules/deal.h"
+#include "game/tick.h"
 #include "fake_host.h"
 #include "test_boards.h"
 

@@ -1,4 +1,4 @@
-#include "render/tile_plan.h"
+#include "view/tile_plan.h"
 
 #include <gtest/gtest.h>
 

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "clears_board.h"
-#include "engine/deal.h"
-#include "engine/history.h"
-#include "engine/undo.h"
-#include "engine/random.h"
-#include "engine/shuffle.h"
-#include "engine/winnable_arrangement.h"
+#include "rules/deal.h"
+#include "game/history.h"
+#include "game/undo.h"
+#include "rules/random.h"
+#include "game/shuffle.h"
+#include "rules/winnable_arrangement.h"
 #include "fake_host.h"
 #include "files/puzzle_file.h"
 #include "sample_layouts.h"

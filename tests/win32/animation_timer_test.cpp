@@ -1,11 +1,11 @@
 // The clock of the real window ticks only while something moves.
 #include <gtest/gtest.h>
 
-#include "engine/free_rule.h"
-#include "engine/moves.h"
+#include "rules/free_rule.h"
+#include "rules/moves.h"
 #include "scratch_game.h"
-#include "shell/geometry.h"
-#include "shell/win32/animation_timer.h"
+#include "game/geometry.h"
+#include "win32/animation_timer.h"
 
 namespace {
 

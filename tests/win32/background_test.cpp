@@ -1,6 +1,6 @@
 // The background brush: the pattern image when it loads and is chosen, the
 // solid colour otherwise, without a word to the player.
-#include "render/win32/background.h"
+#include "win32/background.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "engine/tile_set.h"
-#include "render/tile_plan.h"
+#include "rules/tile_set.h"
+#include "view/tile_plan.h"
 
 DibSurface createDib(int width, int height) {
     BITMAPINFO info{};

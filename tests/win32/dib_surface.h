@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "shell/app_state.h"
-#include "shell/win32/platform_state.h"
+#include "game/app_state.h"
+#include "win32/platform_state.h"
 
 struct DibSurface {
     Surface surface;

@@ -1,5 +1,5 @@
 // drawBoard into memory surfaces, read back pixel by pixel.
-#include "render/win32/draw_board.h"
+#include "win32/draw_board.h"
 
 #include <gtest/gtest.h>
 

@@ -10,16 +10,16 @@
 #include <string>
 
 #include "dialog_driver.h"
-#include "engine/new_game.h"
+#include "game/new_game.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
-#include "render/win32/background.h"
+#include "win32/background.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
-#include "render/preview_geometry.h"
-#include "shell/win32/commands.h"
-#include "shell/win32/platform_state.h"
+#include "view/preview_geometry.h"
+#include "win32/commands.h"
+#include "win32/platform_state.h"
 #include "tests/unit/sample_layouts.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dib_surface.h"
-#include "engine/host.h"
+#include "game/host.h"
 #include "resources/resource.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "shell/win32/main_window.h"
+#include "win32/main_window.h"
 
 namespace fs = std::filesystem;
 

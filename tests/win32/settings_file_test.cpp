@@ -12,7 +12,7 @@
 
 #include "files/profile.h"
 #include "scratch_game.h"
-#include "shell/geometry.h"
+#include "game/geometry.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "dialog_driver.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
-#include "shell/win32/dialog_commands.h"
+#include "win32/dialog_commands.h"
 
 namespace {
 

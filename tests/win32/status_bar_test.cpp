@@ -7,12 +7,12 @@
 
 #include <string>
 
-#include "engine/host.h"
+#include "game/host.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
-#include "shell/app_state.h"
-#include "shell/win32/platform_state.h"
-#include "shell/win32/status_bar.h"
+#include "game/app_state.h"
+#include "win32/platform_state.h"
+#include "win32/status_bar.h"
 
 namespace {
 

@@ -1,8 +1,0 @@
-#include "engine/random.h"
-
-void seedRandom(Random& random, uint32_t seed) { random.state = seed; }
-
-int nextRandom(Random& random) {
-    random.state = random.state * 214013u + 2531011u;
-    return static_cast<int>((random.state >> 16) & 0x7FFF);
-}

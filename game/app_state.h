@@ -1,0 +1,60 @@
+// All state of the program, in one record that lives for the whole run and is
+// zero at start. Every operation receives it; nothing else holds state.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/board.h"
+#include "game/history.h"
+#include "rules/random.h"
+#include "rules/tile_set.h"
+#include "files/file_path.h"
+#include "view/tile_plan.h"
+#include "view/view_settings.h"
+#include "sound/sound_event.h"
+
+// Window handles, drawing surfaces and brushes belong to the platform layer;
+// the portable code only carries the pointer. Null in native tests.
+struct PlatformState;
+
+struct AppState {
+    PlatformState* platform;
+
+    ViewSettings view;
+
+    char programName[kTextSize];
+    char lastGame[kTextSize];  // puzzle file name inside "Puzzle"; empty = none
+
+    int32_t boardOriginX;
+    int32_t boardOriginY;
+
+    Board board;          // the game in play; in the editor, the puzzle being drawn
+    Layout puzzle;        // the puzzle of the current game
+    Layout layoutBuffer;  // where a new game reads its puzzle file
+
+    SheetCell faceTable[TypeCount];
+    TileSet tileSet;
+
+    int32_t editorMode;
+    int32_t editorLayer;
+    int32_t canSaveGame;
+    int32_t gameActive;
+    int32_t selectedX;  // -1 = nothing selected
+    int32_t selectedY;
+    int32_t selectedZ;
+
+    History history;  // the pairs taken since the deal, for Undo and Redo
+
+    int32_t buttonsSwapped;
+
+    int32_t winnableOnly;   // New game deals again until the solver finds a win
+    int32_t secondsPlayed;  // the status bar's clock; a new game starts it at 0
+
+    FilePath filePath;
+
+    SoundEvent sounds[SoundEventCount];
+
+    char numberText[16];
+
+    Random random;  // the program's one random generator
+};

@@ -1,0 +1,31 @@
+#include "game/end_of_game.h"
+
+#include "rules/deal.h"
+#include "game/host.h"
+#include "rules/moves.h"
+#include "game/app_state.h"
+
+void afterPairRemoved(AppState& app) {
+    app.gameActive = 1;
+    app.history.gameEnded = 0;
+    Move move;
+    if (countTiles(app.board) == 0) {
+        playEventSound(app, SoundLevelCompleted);
+        showMessage(app, kMainWindow, "Congratulations! The game is won.",
+                    MessageIcon::Information);
+        app.gameActive = 0;
+        app.canSaveGame = 0;
+        app.history.gameEnded = 1;
+        showAllLayers(app.board);
+    } else if (findMoves(app.random, app.board, move) != 0) {
+        app.canSaveGame = 1;
+    } else {
+        showMessage(app, kMainWindow,
+                    "There is no variant of move on the game field. Game over.",
+                    MessageIcon::Information);
+        app.gameActive = 0;
+        app.history.gameEnded = 1;
+        showAllLayers(app.board);
+    }
+    refreshMenu(app);
+}

@@ -1,0 +1,23 @@
+#include "game/hint.h"
+
+#include <initializer_list>
+
+#include "game/host.h"
+#include "rules/moves.h"
+#include "game/app_state.h"
+
+void showHint(AppState& app) {
+    Move move;
+    if (findMoves(app.random, app.board, move) == 0) {
+        showMessage(app, kMainWindow, "There is no variant!", MessageIcon::Information);
+        return;
+    }
+    for (const Anchor& tile : {move.first, move.second}) {
+        Cell& cell = cellAt(app.board, tile.z, tile.y, tile.x);
+        cell.effect = EffectBlankFlash;
+        cell.opacity = 100;
+        cell.ticks = 10;
+    }
+    playEventSound(app, SoundPairCompleted);
+    requestRepaint(app);
+}

@@ -1,0 +1,83 @@
+#include "game/new_game.h"
+
+#include <cstring>
+#include <string>
+
+#include "rules/deal.h"
+#include "game/history.h"
+#include "game/host.h"
+#include "rules/moves.h"
+#include "files/puzzle_file.h"
+#include "game/app_state.h"
+#include "game/geometry.h"
+
+namespace {
+
+const char* const kNoWinnableDeal =
+    "No order of play was found that clears this puzzle, so it has no winnable deal. "
+    "The tiles are dealt at random.";
+
+// With "Winnable deals only" the deal is built to be won; otherwise, or when
+// the puzzle cannot be cleared, it is dealt at random until a move exists.
+void dealBoard(AppState& app) {
+    if (app.winnableOnly != 0) {
+        if (dealWinnable(app.random, app.tileSet, app.board, app.layoutBuffer) == Arrangement::Arranged) return;
+        showMessage(app, kMainWindow, kNoWinnableDeal, MessageIcon::Information);
+    }
+    Move move;
+    int deals = 0;
+    do {
+        dealTiles(app.random, app.tileSet, app.board, app.layoutBuffer);
+        ++deals;
+    } while (findMoves(app.random, app.board, move) == 0 && deals < kMaxDeals);
+}
+
+}  // namespace
+
+void newGame(AppState& app) {
+    FilePath& path = app.filePath;
+    std::strcpy(path.folder, "Puzzle");
+    std::memcpy(path.name, app.lastGame, sizeof path.name);
+    path.extension[0] = '\0';
+
+    std::string message;
+    clearBoard(app.layoutBuffer);
+    if (!readField(app.filePath, message, app.layoutBuffer)) {
+        showMessage(app, kMainWindow, message.c_str(), MessageIcon::Error);
+        app.lastGame[0] = '\0';
+        return;
+    }
+    app.puzzle = app.layoutBuffer;
+    clearHistory(app.history);
+
+    dealBoard(app);
+    app.secondsPlayed = 0;
+
+    app.editorMode = 0;
+    app.canSaveGame = 0;
+    refreshMenu(app);
+    layoutBoard(app);
+    app.selectedX = -1;
+    requestRepaint(app);
+
+    Move move;
+    if (findMoves(app.random, app.board, move) == 0) {
+        showMessage(app, kMainWindow, "There is no variant of move on the game field. Game over.",
+                    MessageIcon::Information);
+        app.gameActive = 0;
+        refreshMenu(app);
+        return;
+    }
+    startAppearing(app.board);
+}
+
+void restartGame(AppState& app) {
+    Move move;
+    if (findMoves(app.random, app.board, move) == 0) {
+        app.gameActive = 0;
+        refreshMenu(app);
+    } else if (!askYesNo(app, kMainWindow, "Restart current game. Are you sure?")) {
+        return;
+    }
+    newGame(app);
+}

@@ -1,0 +1,16 @@
+// The 144 tiles: nine faces each of circles, bamboo and characters, four winds
+// and three dragons in four copies, four seasons and four flowers once.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/board.h"
+
+// By tile type: the highest face number, and how many tiles carry each face.
+// The blank position and the STOP face have no tiles.
+struct TileSet {
+    int32_t numbersPerType[TypeCount];
+    int32_t copiesPerType[TypeCount];
+};
+
+void storeTileSet(TileSet& tiles);

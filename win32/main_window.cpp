@@ -1,0 +1,141 @@
+#include "win32/main_window.h"
+
+#include "game/clicks.h"
+#include "game/host.h"
+#include "game/tick.h"
+#include "win32/paint_board.h"
+#include "win32/surfaces.h"
+#include "resources/resource.h"
+#include "game/app_state.h"
+#include "game/geometry.h"
+#include "win32/animation_timer.h"
+#include "win32/commands.h"
+#include "win32/lifecycle.h"
+#include "win32/platform_state.h"
+#include "win32/solver_thread.h"
+#include "win32/status_bar.h"
+
+namespace {
+
+void onSize(AppState& app, LPARAM lParam) {
+    resizeStatusBar(app);
+    fitBackBuffer(app, LOWORD(lParam), HIWORD(lParam));
+    layoutBoard(app);
+}
+
+// After anything that may start or end an effect, change the board or end
+// the game: the timers and the status bar follow.
+void afterEvent(AppState& app) {
+    syncAnimationTimer(app);
+    syncStatus(app);
+    syncClock(app);
+}
+
+void onPaint(AppState& app, HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    paintBoard(app, dc);
+    EndPaint(window, &paint);
+}
+
+// The window may shrink until the board and the status bar below it fit:
+// the board at 50 % with auto scale, at the current scale without; never
+// beyond the screen.
+void setTrackLimits(const AppState& app, MINMAXINFO& limits) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const PixelSize client = minimumClientSize(app, screenWidth, screenHeight);
+    RECT frame{0, 0, client.width, client.height + statusBarHeight(app)};
+    AdjustWindowRect(&frame, WS_CAPTION | WS_THICKFRAME, TRUE);
+    limits.ptMinTrackSize = POINT{frame.right - frame.left, frame.bottom - frame.top};
+    limits.ptMaxTrackSize = POINT{screenWidth, screenHeight};
+}
+
+void onTimer(AppState& app, WPARAM timer) {
+    if (timer == kClockTimer) {
+        clockTick(app);
+        return;
+    }
+    if (timer != kAnimationTimer) return;
+    animationTick(app);
+    afterEvent(app);
+}
+
+void onButtonDown(AppState& app, UINT message, LPARAM lParam) {
+    onBoardClick(app, static_cast<int>(message), LOWORD(lParam), HIWORD(lParam));
+    afterEvent(app);  // a match or a flash has begun
+}
+
+}  // namespace
+
+AppState* appOf(HWND window) {
+    return reinterpret_cast<AppState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+bool registerMainWindowClass(const AppState& app, const char* className) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProc;
+    windowClass.hInstance = app.platform->instance;
+    windowClass.hIcon = LoadIconA(app.platform->instance, MAKEINTRESOURCEA(IDI_KELVARIN));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = nullptr;  // every paint covers the whole client area
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDC_KELVARIN);
+    windowClass.lpszClassName = className;
+    windowClass.hIconSm = LoadIconA(app.platform->instance, MAKEINTRESOURCEA(IDI_SMALL));
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+HWND createMainWindow(AppState& app, const char* className) {
+    // The board's paint leaves the status bar alone, and the bar's own paint
+    // is not redone with every frame of the board.
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    return CreateWindowExA(0, className, app.programName, style, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
+                           nullptr, nullptr, app.platform->instance, &app);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    AppState* app = appOf(window);
+    if (app == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+
+    switch (message) {
+    case WM_CREATE:
+        onCreate(*app, window);
+        return 0;
+    case WM_DESTROY:
+        onDestroy(*app);
+        return 0;
+    case WM_SIZE:
+        onSize(*app, lParam);
+        return 0;
+    case WM_PAINT:
+        onPaint(*app, window);
+        return 0;
+    case WM_GETMINMAXINFO:
+        setTrackLimits(*app, *reinterpret_cast<MINMAXINFO*>(lParam));
+        return 1;
+    case WM_DISPLAYCHANGE:
+        recreateBackBuffer(*app);
+        return 0;
+    case WM_COMMAND:
+        if (!runCommand(*app, LOWORD(wParam))) break;
+        if (LOWORD(wParam) != IDM_EXIT) afterEvent(*app);  // a deal, a hint, a load
+        return 0;
+    case kSolvedMessage:
+        showVerdict(*app, wParam, lParam);
+        return 0;
+    case WM_TIMER:
+        onTimer(*app, wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        onButtonDown(*app, message, lParam);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

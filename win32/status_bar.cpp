@@ -1,0 +1,125 @@
+#include "win32/status_bar.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "rules/moves.h"
+#include "rules/solver.h"
+#include "resources/resource.h"
+#include "game/app_state.h"
+#include "win32/platform_state.h"
+#include "win32/solver_thread.h"
+
+namespace {
+
+enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kPartCount };
+
+// A tile is in play from its deal until its pair starts to vanish.
+bool inPlay(const Cell& cell) { return cell.number != 0 && cell.effect != EffectVanishing; }
+
+void setPart(const AppState& app, int part, const char* text) {
+    SendMessageA(app.platform->statusBar, SB_SETTEXTA, static_cast<WPARAM>(part),
+                 reinterpret_cast<LPARAM>(text));
+}
+
+void showTime(const AppState& app) {
+    const int seconds = app.secondsPlayed;
+    char text[32];
+    if (seconds >= 3600)
+        std::snprintf(text, sizeof text, "Time: %d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
+                      seconds % 60);
+    else
+        std::snprintf(text, sizeof text, "Time: %d:%02d", seconds / 60, seconds % 60);
+    setPart(app, kTimePart, app.editorMode == 0 ? text : "");
+}
+
+}  // namespace
+
+void createStatusBar(AppState& app) {
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    PlatformState& p = *app.platform;
+    p.statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                                  0, 0, p.mainWindow,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
+                                  p.instance, nullptr);
+    const int rightEdges[kPartCount] = {90, 180, 290, -1};
+    SendMessageA(p.statusBar, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(rightEdges));
+    p.clockTimerOn = false;
+    clearBoard(p.statusTiles);
+}
+
+int statusBarHeight(const AppState& app) {
+    HWND bar = app.platform->statusBar;
+    if (bar == nullptr) return 0;
+    RECT r;
+    GetWindowRect(bar, &r);
+    return r.bottom - r.top;
+}
+
+void resizeStatusBar(AppState& app) {
+    if (app.platform->statusBar == nullptr) return;
+    SendMessageA(app.platform->statusBar, WM_SIZE, 0, 0);
+    syncClock(app);
+}
+
+void boardChanged(AppState& app) {
+    PlatformState& p = *app.platform;
+    if (p.statusBar == nullptr) return;
+    for (int i = 0; i < kCells; ++i) {
+        const Cell& cell = app.board.cells[i];
+        p.statusTiles.cells[i] = inPlay(cell) ? Cell{cell.type, cell.number, 0, 0, 0} : Cell{};
+    }
+    const int tiles = countTiles(p.statusTiles);
+    char text[32];
+    std::snprintf(text, sizeof text, "Tiles: %d", tiles);
+    setPart(app, kTilesPart, text);
+    std::snprintf(text, sizeof text, "Pairs: %d", countMoves(p.statusTiles));
+    setPart(app, kPairsPart, app.editorMode == 0 ? text : "");
+    showTime(app);
+    setPart(app, kVerdictPart, "");
+    // No search in the editor, nor on a board already cleared.
+    p.solveGeneration = app.editorMode == 0 && tiles > 0 ? solveInBackground(app, p.statusTiles) : -1;
+}
+
+void syncStatus(AppState& app) {
+    const PlatformState& p = *app.platform;
+    if (p.statusBar == nullptr) return;
+    for (int i = 0; i < kCells; ++i) {
+        const Cell& cell = app.board.cells[i];
+        const Cell& counted = p.statusTiles.cells[i];
+        const bool same = inPlay(cell) ? cell.number == counted.number && cell.type == counted.type
+                                       : counted.number == 0;
+        if (!same) {
+            boardChanged(app);
+            return;
+        }
+    }
+}
+
+void syncClock(AppState& app) {
+    PlatformState& p = *app.platform;
+    if (p.statusBar == nullptr) return;
+    const bool playing = app.editorMode == 0 && (app.gameActive != 0 || effectsRunning(app.board));
+    const bool needed = playing && !IsIconic(p.mainWindow);
+    if (needed == p.clockTimerOn) return;
+    if (needed)
+        SetTimer(p.mainWindow, kClockTimer, 1000, nullptr);
+    else
+        KillTimer(p.mainWindow, kClockTimer);
+    p.clockTimerOn = needed;
+}
+
+void clockTick(AppState& app) {
+    ++app.secondsPlayed;
+    showTime(app);
+}
+
+void showVerdict(AppState& app, WPARAM generation, LPARAM verdict) {
+    if (static_cast<long>(generation) != app.platform->solveGeneration) return;  // a stale answer
+    const char* text = "";
+    if (static_cast<Verdict>(verdict) == Verdict::Winnable) text = "Can be won";
+    if (static_cast<Verdict>(verdict) == Verdict::NotWinnable) text = "Cannot be won any more";
+    setPart(app, kVerdictPart, text);
+}
