@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "fake_host.h"
 #include "rules/deal.h"
 #include "rules/random.h"
 #include "rules/winnable_arrangement.h"
-#include "fake_host.h"
-#include "files/puzzle_file.h"
+#include "shipped_puzzles.h"
 
 namespace {
 
@@ -46,13 +46,8 @@ int main(int argc, char** argv) {
     const std::string only = argc > 1 ? argv[1] : "";
     const int runs = argc > 2 ? std::atoi(argv[2]) : 1000;
     if (runs < 1) return 1;
-    namespace fs = std::filesystem;
-    fs::current_path(fs::path(KELVARIN_SOURCE_DIR) / "resources");
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator("Puzzle"))
-        if (entry.path().extension() == ".kvl" && (only.empty() || entry.path().filename() == only))
-            names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+    std::filesystem::current_path(std::filesystem::path(KELVARIN_SOURCE_DIR) / "resources");
+    const std::vector<std::string> names = shippedPuzzles(only);
 
     auto app = newTestState();
     auto layout = std::make_unique<Layout>();
@@ -60,11 +55,8 @@ int main(int argc, char** argv) {
     std::printf("%-14s %12s %12s %7s %14s %14s %7s\n", "puzzle", "deal median", "deal worst", "failed",
                 "shuffle median", "shuffle worst", "failed");
     for (const std::string& name : names) {
-        std::strcpy(app->filePath.folder, "Puzzle");
-        std::strcpy(app->filePath.name, name.c_str());
-        app->filePath.extension[0] = '\0';
         std::string message;
-        if (!readField(app->filePath, message, *layout)) {
+        if (!readPuzzle(app->filePath, name, *layout, message)) {
             std::printf("%-14s %s\n", name.c_str(), message.c_str());
             continue;
         }

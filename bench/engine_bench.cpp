@@ -2,13 +2,13 @@
 // deal, the 25 ms tick with and without running effects, and Undo and Redo.
 #include <benchmark/benchmark.h>
 
-#include "rules/deal.h"
+#include "fake_host.h"
 #include "game/history.h"
+#include "game/tick.h"
 #include "game/undo.h"
+#include "rules/deal.h"
 #include "rules/moves.h"
 #include "rules/random.h"
-#include "game/tick.h"
-#include "fake_host.h"
 #include "test_boards.h"
 
 namespace {

@@ -4,14 +4,14 @@
 
 #include <cstdint>
 
-#include "rules/board.h"
+#include "files/file_path.h"
 #include "game/history.h"
+#include "rules/board.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"
-#include "files/file_path.h"
+#include "sound/sound_event.h"
 #include "view/tile_plan.h"
 #include "view/view_settings.h"
-#include "sound/sound_event.h"
 
 // Window handles, drawing surfaces and brushes belong to the platform layer;
 // the portable code only carries the pointer. Null in native tests.

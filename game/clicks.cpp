@@ -1,10 +1,10 @@
 #include "game/clicks.h"
 
-#include "game/editor.h"
-#include "rules/free_rule.h"
-#include "game/host.h"
 #include "game/app_state.h"
+#include "game/editor.h"
 #include "game/geometry.h"
+#include "game/host.h"
+#include "rules/free_rule.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "game/editor.h"
 
-#include "rules/free_rule.h"
-#include "game/history.h"
-#include "game/host.h"
 #include "game/app_state.h"
 #include "game/geometry.h"
+#include "game/history.h"
+#include "game/host.h"
+#include "rules/free_rule.h"
 
 void createPuzzle(AppState& app) {
     app.editorMode = 1;

@@ -1,9 +1,9 @@
 #include "game/end_of_game.h"
 
-#include "rules/deal.h"
-#include "game/host.h"
-#include "rules/moves.h"
 #include "game/app_state.h"
+#include "game/host.h"
+#include "rules/deal.h"
+#include "rules/moves.h"
 
 void afterPairRemoved(AppState& app) {
     app.gameActive = 1;

@@ -1,7 +1,7 @@
 #include "game/geometry.h"
 
-#include "game/host.h"
 #include "game/app_state.h"
+#include "game/host.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
+#include "game/app_state.h"
 #include "game/host.h"
 #include "rules/moves.h"
-#include "game/app_state.h"
 
 void showHint(AppState& app) {
     Move move;

@@ -1,10 +1,10 @@
 #include "game/menu_state.h"
 
-#include "game/history.h"
-#include "game/undo.h"
-#include "game/shuffle.h"
-#include "resources/resource.h"
 #include "game/app_state.h"
+#include "game/history.h"
+#include "game/shuffle.h"
+#include "game/undo.h"
+#include "resources/resource.h"
 
 void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateItems]) {
     if (app.editorMode == 1) {

@@ -3,13 +3,13 @@
 #include <cstring>
 #include <string>
 
-#include "rules/deal.h"
-#include "game/history.h"
-#include "game/host.h"
-#include "rules/moves.h"
 #include "files/puzzle_file.h"
 #include "game/app_state.h"
 #include "game/geometry.h"
+#include "game/history.h"
+#include "game/host.h"
+#include "rules/deal.h"
+#include "rules/moves.h"
 
 namespace {
 

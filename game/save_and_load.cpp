@@ -3,7 +3,6 @@
 #include <cstring>
 #include <memory>
 
-#include "game/history.h"
 #include "files/file_path.h"
 #include "files/file_system.h"
 #include "files/profile.h"
@@ -12,6 +11,7 @@
 #include "files/whole_file.h"
 #include "game/app_state.h"
 #include "game/geometry.h"
+#include "game/history.h"
 
 bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
     FilePath& path = app.filePath;

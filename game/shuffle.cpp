@@ -1,10 +1,10 @@
 #include "game/shuffle.h"
 
-#include "game/history.h"
-#include "game/undo.h"
-#include "game/host.h"
-#include "rules/winnable_arrangement.h"
 #include "game/app_state.h"
+#include "game/history.h"
+#include "game/host.h"
+#include "game/undo.h"
+#include "rules/winnable_arrangement.h"
 
 bool canShuffle(const AppState& app) {
     return app.editorMode == 0 && countTiles(app.board) >= 2 && !effectsRunning(app.board);

@@ -1,10 +1,10 @@
 #include "game/tick.h"
 
-#include "rules/deal.h"
+#include "game/app_state.h"
 #include "game/end_of_game.h"
 #include "game/history.h"
 #include "game/host.h"
-#include "game/app_state.h"
+#include "rules/deal.h"
 
 namespace {
 

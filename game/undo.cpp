@@ -1,10 +1,10 @@
 #include "game/undo.h"
 
+#include "game/app_state.h"
 #include "game/end_of_game.h"
 #include "game/history.h"
 #include "game/host.h"
 #include "rules/moves.h"
-#include "game/app_state.h"
 
 void resumePlay(AppState& app) {
     const bool moves = countMoves(app.board) != 0;

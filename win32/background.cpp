@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "win32/surfaces.h"
 #include "game/app_state.h"
 #include "win32/platform_state.h"
+#include "win32/surfaces.h"
 
 HBRUSH createBackgroundBrush(const ViewSettings& view) {
     char path[kTextSize + 16];

@@ -5,17 +5,17 @@
 
 #include <cstdio>
 
+#include "game/app_state.h"
 #include "game/editor.h"
-#include "game/history.h"
-#include "game/undo.h"
-#include "game/host.h"
+#include "game/geometry.h"
 #include "game/hint.h"
-#include "rules/moves.h"
+#include "game/history.h"
+#include "game/host.h"
 #include "game/new_game.h"
 #include "game/shuffle.h"
+#include "game/undo.h"
 #include "resources/resource.h"
-#include "game/app_state.h"
-#include "game/geometry.h"
+#include "rules/moves.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
 #include "win32/system_function.h"

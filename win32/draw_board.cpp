@@ -1,8 +1,8 @@
 #include "win32/draw_board.h"
 
+#include "game/app_state.h"
 #include "view/tile_plan.h"
 #include "win32/clip_shapes.h"
-#include "game/app_state.h"
 #include "win32/platform_state.h"
 
 namespace {

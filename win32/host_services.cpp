@@ -1,8 +1,8 @@
 // The services the game asks of the platform, for the real window.
 #include "win32/host_services.h"
 
-#include "game/host.h"
 #include "game/app_state.h"
+#include "game/host.h"
 #include "win32/platform_state.h"
 
 void applyMenuStates(HMENU menu, const MenuItemState (&items)[kMenuStateItems]) {

@@ -1,18 +1,18 @@
 #include "win32/lifecycle.h"
 
+#include "game/app_state.h"
 #include "game/host.h"
 #include "game/new_game.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"
 #include "view/tile_plan.h"
-#include "win32/background.h"
-#include "win32/surfaces.h"
-#include "game/app_state.h"
 #include "win32/animation_timer.h"
+#include "win32/background.h"
 #include "win32/commands.h"
 #include "win32/platform_state.h"
 #include "win32/solver_thread.h"
 #include "win32/status_bar.h"
+#include "win32/surfaces.h"
 #include "win32/window_placement.h"
 
 namespace {

@@ -2,15 +2,15 @@
 // one in the preview; OK loads it, Delete removes it without a question.
 #include <windows.h>
 
-#include "game/host.h"
 #include "files/file_path.h"
 #include "files/saved_game.h"
-#include "game/save_and_load.h"
-#include "win32/preview.h"
-#include "resources/resource.h"
 #include "game/app_state.h"
+#include "game/host.h"
+#include "game/save_and_load.h"
+#include "resources/resource.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
+#include "win32/preview.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "resources/resource.h"
 #include "game/app_state.h"
+#include "resources/resource.h"
 #include "win32/main_window.h"
 #include "win32/platform_state.h"
 

@@ -1,19 +1,19 @@
 #include "win32/main_window.h"
 
+#include "game/app_state.h"
 #include "game/clicks.h"
+#include "game/geometry.h"
 #include "game/host.h"
 #include "game/tick.h"
-#include "win32/paint_board.h"
-#include "win32/surfaces.h"
 #include "resources/resource.h"
-#include "game/app_state.h"
-#include "game/geometry.h"
 #include "win32/animation_timer.h"
 #include "win32/commands.h"
 #include "win32/lifecycle.h"
+#include "win32/paint_board.h"
 #include "win32/platform_state.h"
 #include "win32/solver_thread.h"
 #include "win32/status_bar.h"
+#include "win32/surfaces.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // in the preview, and OK deals a game on it.
 #include <windows.h>
 
+#include "game/app_state.h"
 #include "game/host.h"
 #include "game/new_game.h"
-#include "win32/preview.h"
 #include "resources/resource.h"
-#include "game/app_state.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
+#include "win32/preview.h"
 
 namespace {
 

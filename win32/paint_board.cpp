@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
+#include "game/app_state.h"
+#include "game/geometry.h"
 #include "game/host.h"
 #include "view/editor_view.h"
 #include "view/tile_plan.h"
 #include "win32/draw_board.h"
-#include "game/app_state.h"
-#include "game/geometry.h"
 #include "win32/platform_state.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "game/host.h"
 #include "game/app_state.h"
+#include "game/host.h"
 
 // Asynchronous: a new sound replaces the one playing; a missing or broken
 // file stays silent rather than falling back to the system sound.

@@ -6,12 +6,12 @@
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
-#include "win32/draw_board.h"
-#include "win32/surfaces.h"
-#include "resources/resource.h"
 #include "game/app_state.h"
+#include "resources/resource.h"
 #include "view/preview_geometry.h"
+#include "win32/draw_board.h"
 #include "win32/platform_state.h"
+#include "win32/surfaces.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <cstdio>
 #include <string>
 
-#include "game/host.h"
-#include "game/new_game.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
+#include "game/app_state.h"
+#include "game/host.h"
+#include "game/new_game.h"
 #include "game/save_and_load.h"
 #include "resources/resource.h"
-#include "game/app_state.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
 

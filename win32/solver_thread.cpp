@@ -3,8 +3,8 @@
 #include <atomic>
 #include <memory>
 
-#include "rules/solver.h"
 #include "game/app_state.h"
+#include "rules/solver.h"
 #include "win32/platform_state.h"
 
 // `lock` guards board, generation and quit; cancel is read by the search

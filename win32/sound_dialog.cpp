@@ -4,9 +4,9 @@
 #include <commdlg.h>
 #include <mmsystem.h>
 
+#include "game/app_state.h"
 #include "game/host.h"
 #include "resources/resource.h"
-#include "game/app_state.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
 #include "win32/system_function.h"

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
+#include "game/app_state.h"
+#include "resources/resource.h"
 #include "rules/moves.h"
 #include "rules/solver.h"
-#include "resources/resource.h"
-#include "game/app_state.h"
 #include "win32/platform_state.h"
 #include "win32/solver_thread.h"
 

@@ -1,8 +1,8 @@
 #include "win32/surfaces.h"
 
+#include "game/app_state.h"
 #include "game/host.h"
 #include "resources/resource.h"
-#include "game/app_state.h"
 #include "win32/platform_state.h"
 
 namespace {

@@ -2,12 +2,12 @@
 
 #include <commdlg.h>
 
-#include "game/host.h"
-#include "view/view_settings.h"
-#include "win32/background.h"
-#include "resources/resource.h"
 #include "game/app_state.h"
 #include "game/geometry.h"
+#include "game/host.h"
+#include "resources/resource.h"
+#include "view/view_settings.h"
+#include "win32/background.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
 #include "win32/system_function.h"

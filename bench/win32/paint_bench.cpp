@@ -8,11 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "game/host.h"
 #include "files/profile.h"
 #include "files/whole_file.h"
 #include "game/app_state.h"
 #include "game/geometry.h"
+#include "game/host.h"
 #include "win32/main_window.h"
 #include "win32/platform_state.h"
 

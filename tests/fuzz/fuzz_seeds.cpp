@@ -6,13 +6,13 @@
 #include <iterator>
 #include <memory>
 
-#include "rules/deal.h"
-#include "rules/random.h"
 #include "fake_host.h"
 #include "files/profile.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
 #include "game/settings.h"
+#include "rules/deal.h"
+#include "rules/random.h"
 
 namespace fs = std::filesystem;
 

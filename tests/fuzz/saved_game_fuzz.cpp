@@ -8,8 +8,8 @@
 #include "fake_host.h"
 #include "files/profile.h"
 #include "files/saved_game.h"
-#include "game/save_and_load.h"
 #include "fuzz_check.h"
+#include "game/save_and_load.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <new>
 
-#include "rules/deal.h"
-#include "game/history.h"
-#include "game/undo.h"
-#include "rules/moves.h"
-#include "game/tick.h"
 #include "fake_host.h"
+#include "game/history.h"
+#include "game/tick.h"
+#include "game/undo.h"
+#include "rules/deal.h"
+#include "rules/moves.h"
 #include "test_boards.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "rules/board.h"
 #include "fake_host.h"
+#include "rules/board.h"
 #include "test_boards.h"
 
 namespace {

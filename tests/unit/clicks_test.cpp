@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "game/clicks.h"
 #include "fake_host.h"
+#include "game/clicks.h"
 #include "game/geometry.h"
 #include "test_boards.h"
 

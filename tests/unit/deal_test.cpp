@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "fake_host.h"
 #include "rules/deal.h"
 #include "rules/random.h"
-#include "fake_host.h"
 #include "test_boards.h"
 
 namespace {

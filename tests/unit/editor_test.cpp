@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "fake_host.h"
 #include "game/clicks.h"
 #include "game/editor.h"
-#include "fake_host.h"
 #include "game/geometry.h"
 #include "test_boards.h"
 

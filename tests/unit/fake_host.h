@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game/host.h"
 #include "game/app_state.h"
+#include "game/host.h"
 
 struct HostCall {
     enum Kind { Sound, Repaint, Menu, Message, Question, Rescale } kind;

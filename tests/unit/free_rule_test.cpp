@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "rules/free_rule.h"
 #include "fake_host.h"
+#include "rules/free_rule.h"
 #include "test_boards.h"
 
 namespace {

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "game/history.h"
-#include "game/undo.h"
 #include "fake_host.h"
-#include "resources/resource.h"
+#include "game/history.h"
 #include "game/menu_state.h"
+#include "game/undo.h"
+#include "resources/resource.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "fake_host.h"
 #include "game/hint.h"
 #include "rules/moves.h"
 #include "rules/random.h"
-#include "fake_host.h"
 #include "test_boards.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <cstring>
 #include <string>
 
-#include "rules/moves.h"
-#include "game/new_game.h"
-#include "rules/random.h"
-#include "rules/solver.h"
 #include "fake_host.h"
 #include "files/file_path.h"
+#include "game/new_game.h"
+#include "rules/moves.h"
+#include "rules/random.h"
+#include "rules/solver.h"
 #include "sample_layouts.h"
 #include "temp_folder.h"
 

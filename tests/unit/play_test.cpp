@@ -7,18 +7,18 @@
 #include <filesystem>
 #include <memory>
 
-#include "game/clicks.h"
-#include "game/editor.h"
-#include "game/history.h"
-#include "game/undo.h"
-#include "rules/moves.h"
-#include "game/new_game.h"
-#include "rules/random.h"
-#include "game/tick.h"
 #include "fake_host.h"
 #include "files/file_path.h"
-#include "sample_layouts.h"
+#include "game/clicks.h"
+#include "game/editor.h"
 #include "game/geometry.h"
+#include "game/history.h"
+#include "game/new_game.h"
+#include "game/tick.h"
+#include "game/undo.h"
+#include "rules/moves.h"
+#include "rules/random.h"
+#include "sample_layouts.h"
 #include "temp_folder.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "sample_layouts.h"
-#include "view/preview_geometry.h"
 #include "test_boards.h"
+#include "view/preview_geometry.h"
 
 namespace {
 

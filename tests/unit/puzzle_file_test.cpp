@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "game/new_game.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
+#include "game/new_game.h"
 #include "game/save_and_load.h"
 #include "sample_layouts.h"
 #include "temp_folder.h"

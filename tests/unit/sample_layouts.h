@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "rules/board.h"
 #include "files/puzzle_file.h"
+#include "rules/board.h"
 
 // Six rows of 24 tiles side by side on layer 0: plenty of moves.
 inline std::unique_ptr<Layout> flatLayout() {

@@ -3,12 +3,12 @@
 #include <cstring>
 #include <string>
 
-#include "rules/deal.h"
-#include "rules/random.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/saved_game.h"
 #include "game/save_and_load.h"
+#include "rules/deal.h"
+#include "rules/random.h"
 #include "sample_layouts.h"
 #include "temp_folder.h"
 

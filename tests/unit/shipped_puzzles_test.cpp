@@ -8,26 +8,19 @@
 #include <string>
 #include <vector>
 
-#include "rules/deal.h"
-#include "rules/moves.h"
-#include "rules/random.h"
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
+#include "rules/deal.h"
+#include "rules/moves.h"
+#include "rules/random.h"
 #include "sample_layouts.h"
+#include "shipped_puzzles.h"
 #include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> shippedPuzzles() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(fs::path(KELVARIN_SOURCE_DIR) / "resources" / "Puzzle"))
-        if (entry.path().extension() == ".kvl") names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Which tile of the layer covers each cell, for the overlap and support rules.
 void markFootprints(const Layout& layout, int z, std::vector<int>& owners) {
@@ -56,12 +49,9 @@ TEST_F(ShippedPuzzles, EveryPuzzleReadsAndKeepsTheEditorsRules) {
     auto board = std::make_unique<Board>();
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
-        std::strcpy(app->filePath.folder, "Puzzle");
-        std::strcpy(app->filePath.name, name.c_str());
-        app->filePath.extension[0] = '\0';
         clearBoard(*layout);
         std::string message;
-        ASSERT_TRUE(readField(app->filePath, message, *layout)) << message;
+        ASSERT_TRUE(readPuzzle(app->filePath, name, *layout, message)) << message;
 
         // Written exactly as the game would write it.
         EXPECT_EQ(readFile("Puzzle/" + name), fieldText(*layout));

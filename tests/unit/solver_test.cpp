@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "clears_board.h"
+#include "fake_host.h"
 #include "rules/deal.h"
 #include "rules/free_rule.h"
 #include "rules/random.h"
 #include "rules/solver.h"
-#include "fake_host.h"
-#include "files/puzzle_file.h"
-#include "clears_board.h"
+#include "shipped_puzzles.h"
 #include "temp_folder.h"
 #include "test_boards.h"
 
@@ -226,10 +226,8 @@ TEST_F(SolverOnShippedPuzzles, BoardsBuiltBackwardsAndWinnableDealsReplay) {
     int winnable = 0;
     for (const char* name : {"classic.kvl", "bridge.kvl", "pyramid.kvl", "towers.kvl", "spiral.kvl"}) {
         SCOPED_TRACE(name);
-        std::strcpy(app->filePath.folder, "Puzzle");
-        std::strcpy(app->filePath.name, name);
         std::string message;
-        ASSERT_TRUE(readField(app->filePath, message, *layout)) << message;
+        ASSERT_TRUE(readPuzzle(app->filePath, name, *layout, message)) << message;
 
         int built = 0;
         for (int attempt = 0; attempt < 100 && built < 3; ++attempt) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "rules/deal.h"
-#include "game/tick.h"
 #include "fake_host.h"
+#include "game/tick.h"
+#include "rules/deal.h"
 #include "test_boards.h"
 
 namespace {

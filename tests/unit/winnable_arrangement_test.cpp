@@ -13,15 +13,16 @@
 #include <vector>
 
 #include "clears_board.h"
-#include "rules/deal.h"
-#include "game/history.h"
-#include "game/undo.h"
-#include "rules/random.h"
-#include "game/shuffle.h"
-#include "rules/winnable_arrangement.h"
 #include "fake_host.h"
 #include "files/puzzle_file.h"
+#include "game/history.h"
+#include "game/shuffle.h"
+#include "game/undo.h"
+#include "rules/deal.h"
+#include "rules/random.h"
+#include "rules/winnable_arrangement.h"
 #include "sample_layouts.h"
+#include "shipped_puzzles.h"
 #include "temp_folder.h"
 #include "test_boards.h"
 
@@ -48,14 +49,10 @@ TEST_F(ArrangementOnShippedPuzzles, EveryDealIsWonByItsOwnOrderAndKeepsItsTiles)
     auto layout = std::make_unique<Layout>();
     auto board = std::make_unique<Board>();
     seedRandom(app->random, 15);
-    for (const auto& entry : fs::directory_iterator("Puzzle")) {
-        const std::string name = entry.path().filename().string();
-        if (entry.path().extension() != ".kvl") continue;
+    for (const std::string& name : shippedPuzzles()) {
         SCOPED_TRACE(name);
-        std::strcpy(app->filePath.folder, "Puzzle");
-        std::strcpy(app->filePath.name, name.c_str());
         std::string message;
-        ASSERT_TRUE(readField(app->filePath, message, *layout)) << message;
+        ASSERT_TRUE(readPuzzle(app->filePath, name, *layout, message)) << message;
         for (int deal = 0; deal < 8; ++deal) {
             dealTiles(app->random, app->tileSet, *board, *layout);
             const auto before = positionsAndFaces(*board);

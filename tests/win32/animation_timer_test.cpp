@@ -1,10 +1,10 @@
 // The clock of the real window ticks only while something moves.
 #include <gtest/gtest.h>
 
+#include "game/geometry.h"
 #include "rules/free_rule.h"
 #include "rules/moves.h"
 #include "scratch_game.h"
-#include "game/geometry.h"
 #include "win32/animation_timer.h"
 
 namespace {

@@ -10,17 +10,17 @@
 #include <string>
 
 #include "dialog_driver.h"
-#include "game/new_game.h"
 #include "files/file_path.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
-#include "win32/background.h"
+#include "game/new_game.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
+#include "tests/unit/sample_layouts.h"
 #include "view/preview_geometry.h"
+#include "win32/background.h"
 #include "win32/commands.h"
 #include "win32/platform_state.h"
-#include "tests/unit/sample_layouts.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "files/profile.h"
-#include "scratch_game.h"
 #include "game/geometry.h"
+#include "scratch_game.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include <string>
 
+#include "game/app_state.h"
 #include "game/host.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
-#include "game/app_state.h"
 #include "win32/platform_state.h"
 #include "win32/status_bar.h"
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "dialog_driver.h"
-#include "win32/paint_board.h"
-#include "win32/view_dialog.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
 #include "win32/dialog_commands.h"
+#include "win32/paint_board.h"
+#include "win32/view_dialog.h"
 
 namespace {
 
