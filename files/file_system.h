@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 // Flushes a written file through to the disk.
 bool syncToDisk(std::FILE* file);
@@ -12,3 +14,8 @@ bool replaceFile(const char* from, const char* to);
 
 // Creates one folder level; false when it could not (it may already exist).
 bool createFolder(const char* path);
+
+// The names of the files (not folders) in `folder` whose names end in
+// `suffix`, matched without regard to case; in no particular order. A
+// missing folder holds none.
+std::vector<std::string> filesIn(const char* folder, const char* suffix);

@@ -10,8 +10,6 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 ProfileSpan trimmed(const std::string& text, size_t start, size_t end) {
     while (start < end && isBlank(text[start])) ++start;
     while (end > start && isBlank(text[end - 1])) --end;
@@ -25,17 +23,6 @@ ProfileSpan unquoted(const std::string& text, ProfileSpan value) {
     if ((first == '"' || first == '\'') && last == first)
         return ProfileSpan{value.start + 1, value.length - 2};
     return value;
-}
-
-// Orders two names without regard to letter case.
-int compareNames(const char* a, size_t aLength, const char* b, size_t bLength) {
-    const size_t common = aLength < bLength ? aLength : bLength;
-    for (size_t i = 0; i < common; ++i) {
-        const unsigned char x = static_cast<unsigned char>(lower(a[i]));
-        const unsigned char y = static_cast<unsigned char>(lower(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return aLength < bLength ? -1 : aLength > bLength ? 1 : 0;
 }
 
 // Orders an entry against a section and key.

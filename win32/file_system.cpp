@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <io.h>
 
+#include <cstring>
+
 bool syncToDisk(std::FILE* file) {
     return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != 0;
 }
@@ -14,3 +16,19 @@ bool replaceFile(const char* from, const char* to) {
 }
 
 bool createFolder(const char* path) { return CreateDirectoryA(path, nullptr) != 0; }
+
+std::vector<std::string> filesIn(const char* folder, const char* suffix) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(folder) + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    const size_t suffixLength = std::strlen(suffix);
+    do {
+        const size_t length = std::strlen(found.cFileName);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && length >= suffixLength &&
+            lstrcmpiA(found.cFileName + length - suffixLength, suffix) == 0)
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}

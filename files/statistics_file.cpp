@@ -1,0 +1,112 @@
+#include "files/statistics_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "files/file_path.h"
+#include "files/profile.h"
+#include "files/whole_file.h"
+
+namespace {
+
+// Whatever a hand or a crash did to the numbers, the record that comes out
+// could have been written by the program.
+void mend(PuzzleRecord& r) {
+    r.played = std::max(r.played, 0);
+    r.won = std::clamp(r.won, 0, r.played);
+    r.timedWins = std::clamp(r.timedWins, 0, r.won);
+    if (r.timedWins == 0 || r.totalTime < 0) r.timedWins = r.totalTime = 0;
+    if (r.bestTime < 0 || r.bestTime > r.totalTime || r.timedWins == 0) r.bestTime = -1;
+}
+
+PuzzleRecord readRecord(const Profile& profile, const char* section) {
+    PuzzleRecord r = emptyRecord("");
+    profileString(profile, section, "NAME", "", r.name);
+    r.played = profileInt(profile, section, "PLAYED", 0);
+    r.won = profileInt(profile, section, "WON", 0);
+    r.timedWins = profileInt(profile, section, "TIMED_WINS", 0);
+    r.totalTime = profileInt(profile, section, "TOTAL_TIME", 0);
+    r.bestTime = profileInt(profile, section, "BEST_TIME", -1);
+    mend(r);
+    return r;
+}
+
+void addRecord(PuzzleRecord& sum, const PuzzleRecord& r) {
+    sum.played = addCapped(sum.played, r.played);
+    sum.won = addCapped(sum.won, r.won);
+    sum.timedWins = addCapped(sum.timedWins, r.timedWins);
+    sum.totalTime = addCapped(sum.totalTime, r.totalTime);
+    if (r.bestTime >= 0 && (sum.bestTime < 0 || r.bestTime < sum.bestTime)) sum.bestTime = r.bestTime;
+}
+
+void appendKey(std::string& text, const char* key, const std::string& value) {
+    text += std::string(key) + " = " + value + "\r\n";
+}
+
+}  // namespace
+
+PuzzleRecord emptyRecord(const char* name) {
+    PuzzleRecord r{};
+    setText(r.name, name);  // names come from buffers of the same size
+    r.bestTime = -1;
+    return r;
+}
+
+void readStatisticsFrom(const Profile& profile, std::vector<PuzzleRecord>& records) {
+    records.clear();
+    // A section that appears twice is one section to the reader: read once.
+    std::set<std::string> seen;
+    for (const ProfileEntry& entry : profile.entries) {
+        const std::string key = profile.text.substr(entry.key.start, entry.key.length);
+        if (compareNames(key.data(), key.size(), "NAME", 4) != 0) continue;
+        // Looked up by name, a section ends at a NUL byte.
+        const std::string section =
+            profile.text.substr(entry.section.start, entry.section.length).c_str();
+        std::string folded = section;
+        for (char& c : folded) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (!seen.insert(folded).second) continue;
+        const PuzzleRecord r = readRecord(profile, section.c_str());
+        if (r.name[0] == '\0' || r.played == 0) continue;
+        addRecord(recordOf(records, r.name), r);
+    }
+}
+
+void readStatistics(const char* windowsPath, std::vector<PuzzleRecord>& records) {
+    Profile profile;
+    loadProfile(profile, windowsPath);
+    readStatisticsFrom(profile, records);
+}
+
+std::string composeStatistics(const std::vector<PuzzleRecord>& records) {
+    std::string text;
+    int section = 0;
+    for (const PuzzleRecord& r : records) {
+        if (r.played == 0) continue;
+        text += "\r\n[PUZZLE_" + std::to_string(++section) + "]\r\n";
+        appendKey(text, "NAME", r.name);
+        appendKey(text, "PLAYED", std::to_string(r.played));
+        appendKey(text, "WON", std::to_string(r.won));
+        appendKey(text, "TIMED_WINS", std::to_string(r.timedWins));
+        appendKey(text, "TOTAL_TIME", std::to_string(r.totalTime));
+        appendKey(text, "BEST_TIME", std::to_string(r.bestTime));
+    }
+    return text;
+}
+
+bool writeStatistics(const char* windowsPath, const std::vector<PuzzleRecord>& records) {
+    return writeWholeFile(hostPath(windowsPath), composeStatistics(records)) == WriteResult::Written;
+}
+
+PuzzleRecord& recordOf(std::vector<PuzzleRecord>& records, const char* name) {
+    const size_t length = std::strlen(name);
+    for (PuzzleRecord& r : records)
+        if (compareNames(r.name, std::strlen(r.name), name, length) == 0) return r;
+    records.push_back(emptyRecord(name));
+    return records.back();
+}
+
+int32_t addCapped(int32_t a, int32_t b) {
+    const int64_t sum = static_cast<int64_t>(a) + b;
+    return sum > INT32_MAX ? INT32_MAX : static_cast<int32_t>(sum);
+}
