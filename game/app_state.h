@@ -6,6 +6,7 @@
 
 #include "files/file_path.h"
 #include "game/history.h"
+#include "game/game_record.h"
 #include "rules/board.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"
@@ -49,6 +50,8 @@ struct AppState {
 
     int32_t winnableOnly;   // New game deals again until the solver finds a win
     int32_t secondsPlayed;  // the status bar's clock; a new game starts it at 0
+
+    GameRecord game;  // how the game in play will count in the records
 
     FilePath filePath;
 

@@ -4,9 +4,11 @@
 #include "game/geometry.h"
 #include "game/history.h"
 #include "game/host.h"
+#include "game/records.h"
 #include "rules/free_rule.h"
 
 void createPuzzle(AppState& app) {
+    beginGame(app, "", false);  // the game left is given up; the editor counts nothing
     app.editorMode = 1;
     app.editorLayer = 0;
     app.canSaveGame = 0;

@@ -2,17 +2,22 @@
 
 #include "game/app_state.h"
 #include "game/host.h"
+#include "game/records.h"
 #include "rules/deal.h"
 #include "rules/moves.h"
 
 void afterPairRemoved(AppState& app) {
     app.gameActive = 1;
     app.history.gameEnded = 0;
+    notePairTaken(app);
     Move move;
     if (countTiles(app.board) == 0) {
+        // Counted before the message, which the player may leave open.
+        const bool best = countGameEnd(app, true);
         playEventSound(app, SoundLevelCompleted);
         showMessage(app, kMainWindow, "Congratulations! The game is won.",
                     MessageIcon::Information);
+        app.game.newBest = best ? 1 : 0;  // the status bar says so after the message
         app.gameActive = 0;
         app.canSaveGame = 0;
         app.history.gameEnded = 1;
@@ -20,6 +25,7 @@ void afterPairRemoved(AppState& app) {
     } else if (findMoves(app.random, app.board, move) != 0) {
         app.canSaveGame = 1;
     } else {
+        countGameEnd(app, false);
         showMessage(app, kMainWindow,
                     "There is no variant of move on the game field. Game over.",
                     MessageIcon::Information);

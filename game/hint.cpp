@@ -4,6 +4,7 @@
 
 #include "game/app_state.h"
 #include "game/host.h"
+#include "game/records.h"
 #include "rules/moves.h"
 
 void showHint(AppState& app) {
@@ -18,6 +19,7 @@ void showHint(AppState& app) {
         cell.opacity = 100;
         cell.ticks = 10;
     }
+    noteHelperUsed(app);
     playEventSound(app, SoundPairCompleted);
     requestRepaint(app);
 }

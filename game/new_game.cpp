@@ -8,6 +8,7 @@
 #include "game/geometry.h"
 #include "game/history.h"
 #include "game/host.h"
+#include "game/records.h"
 #include "rules/deal.h"
 #include "rules/moves.h"
 
@@ -49,6 +50,7 @@ void newGame(AppState& app) {
     }
     app.puzzle = app.layoutBuffer;
     clearHistory(app.history);
+    beginGame(app, app.lastGame, true);
 
     dealBoard(app);
     app.secondsPlayed = 0;

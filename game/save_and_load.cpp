@@ -12,6 +12,7 @@
 #include "game/app_state.h"
 #include "game/geometry.h"
 #include "game/history.h"
+#include "game/records.h"
 
 bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
     FilePath& path = app.filePath;
@@ -93,6 +94,9 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
         showMessage(app, owner, "Loading error!", MessageIcon::Error);
         return false;
     }
+    char puzzle[kTextSize];
+    puzzleOfField(*layout, puzzle);
+    beginGame(app, puzzle, false);  // its clock did not run from the deal
     app.board = *board;
     app.puzzle = *layout;
     clearHistory(app.history);

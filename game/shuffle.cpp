@@ -3,6 +3,7 @@
 #include "game/app_state.h"
 #include "game/history.h"
 #include "game/host.h"
+#include "game/records.h"
 #include "game/undo.h"
 #include "rules/winnable_arrangement.h"
 
@@ -22,5 +23,6 @@ void shuffleBoard(AppState& app) {
     }
     noteFaces(app.board, step.after);
     recordStep(app.history, step);
+    noteHelperUsed(app);
     resumePlay(app);
 }

@@ -4,6 +4,7 @@
 #include "game/end_of_game.h"
 #include "game/history.h"
 #include "game/host.h"
+#include "game/records.h"
 #include "rules/moves.h"
 
 void resumePlay(AppState& app) {
@@ -11,6 +12,7 @@ void resumePlay(AppState& app) {
     app.selectedX = -1;
     app.gameActive = moves ? 1 : 0;
     app.history.gameEnded = moves ? 0 : 1;
+    if (moves) reopenGame(app);
     app.canSaveGame = 1;
     refreshMenu(app);
     requestRepaint(app);
@@ -34,6 +36,7 @@ bool canRedo(const AppState& app) {
 
 void undoStep(AppState& app) {
     if (!canUndo(app)) return;
+    noteHelperUsed(app);
     const HistoryStep& step = app.history.steps[--app.history.cursor];
     if (step.shuffled != 0) {
         putFaces(app.board, step.before);

@@ -3,6 +3,7 @@
 #include "game/app_state.h"
 #include "game/host.h"
 #include "game/new_game.h"
+#include "game/records.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"
 #include "view/tile_plan.h"
@@ -50,6 +51,7 @@ void onCreate(AppState& app, HWND window) {
 
 void onDestroy(AppState& app) {
     stopSolver(app);
+    giveUpGame(app);
     saveSettings(app);
     releaseSurfaces(app);
     PostQuitMessage(0);

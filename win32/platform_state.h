@@ -38,6 +38,7 @@ struct PlatformState {
     HWND statusBar;
     bool clockTimerOn;      // timer 2 runs only while a game is played in a visible window
     Board statusTiles;      // the tiles in play the status bar counted last
+    bool statusNewBest;     // the status bar says "New best time"
     long solveGeneration;   // the search whose verdict the status bar waits for
     SolverWorker* solver;   // null while no worker runs
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "game/app_state.h"
+#include "game/statistics_view.h"
 #include "resources/resource.h"
 #include "rules/moves.h"
 #include "rules/solver.h"
@@ -24,14 +25,17 @@ void setPart(const AppState& app, int part, const char* text) {
 }
 
 void showTime(const AppState& app) {
-    const int seconds = app.secondsPlayed;
-    char text[32];
-    if (seconds >= 3600)
-        std::snprintf(text, sizeof text, "Time: %d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
-                      seconds % 60);
-    else
-        std::snprintf(text, sizeof text, "Time: %d:%02d", seconds / 60, seconds % 60);
-    setPart(app, kTimePart, app.editorMode == 0 ? text : "");
+    const std::string text = "Time: " + playTimeText(app.secondsPlayed);
+    setPart(app, kTimePart, app.editorMode == 0 ? text.c_str() : "");
+}
+
+// After a win that set the best time, the last part says so; the solver has
+// nothing to say on a cleared board.
+void showNewBest(AppState& app) {
+    PlatformState& p = *app.platform;
+    p.statusNewBest = app.game.newBest != 0;
+    const std::string text = "New best time: " + playTimeText(app.game.bestTime);
+    setPart(app, kVerdictPart, p.statusNewBest ? text.c_str() : "");
 }
 
 }  // namespace
@@ -78,7 +82,7 @@ void boardChanged(AppState& app) {
     std::snprintf(text, sizeof text, "Pairs: %d", countMoves(p.statusTiles));
     setPart(app, kPairsPart, app.editorMode == 0 ? text : "");
     showTime(app);
-    setPart(app, kVerdictPart, "");
+    showNewBest(app);
     // No search in the editor, nor on a board already cleared.
     p.solveGeneration = app.editorMode == 0 && tiles > 0 ? solveInBackground(app, p.statusTiles) : -1;
 }
@@ -86,6 +90,8 @@ void boardChanged(AppState& app) {
 void syncStatus(AppState& app) {
     const PlatformState& p = *app.platform;
     if (p.statusBar == nullptr) return;
+    // The win's message may have been open while the cleared board was counted.
+    if (p.statusNewBest != (app.game.newBest != 0)) showNewBest(app);
     for (int i = 0; i < kCells; ++i) {
         const Cell& cell = app.board.cells[i];
         const Cell& counted = p.statusTiles.cells[i];

@@ -1,5 +1,6 @@
 // The status bar below the board: tiles left, pairs that can be taken now,
-// the time played in this game and the solver's verdict.
+// the time played in this game and the solver's verdict, or after a win the
+// new best time it set.
 #pragma once
 
 #include <windows.h>
