@@ -50,6 +50,7 @@ struct AppState {
 
     int32_t winnableOnly;   // New game deals again until the solver finds a win
     int32_t secondsPlayed;  // the status bar's clock; a new game starts it at 0
+    int32_t paused;         // the board is hidden, the clock and the effects stand still
 
     GameRecord game;  // how the game in play will count in the records
 

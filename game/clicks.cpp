@@ -4,6 +4,7 @@
 #include "game/editor.h"
 #include "game/geometry.h"
 #include "game/host.h"
+#include "game/pause.h"
 #include "rules/free_rule.h"
 
 namespace {
@@ -98,6 +99,7 @@ void gameClick(AppState& app, int message, int x, int y) {
 
 void onBoardClick(AppState& app, int message, int x, int y) {
     if (message != kLeftButtonDown && message != kRightButtonDown) return;
+    if (resumeGame(app)) return;  // the click that ends a pause takes no tile
     if (app.editorMode == 1)
         editorClick(app, x, y);
     else

@@ -9,6 +9,7 @@
 
 void createPuzzle(AppState& app) {
     beginGame(app, "", false);  // the game left is given up; the editor counts nothing
+    app.paused = 0;
     app.editorMode = 1;
     app.editorLayer = 0;
     app.canSaveGame = 0;

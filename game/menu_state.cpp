@@ -2,6 +2,7 @@
 
 #include "game/app_state.h"
 #include "game/history.h"
+#include "game/pause.h"
 #include "game/shuffle.h"
 #include "game/undo.h"
 #include "resources/resource.h"
@@ -17,15 +18,17 @@ void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateIte
         items[6] = {IDM_UNDO, false};
         items[7] = {IDM_REDO, false};
         items[8] = {IDM_SHUFFLE, false};
+        items[9] = {IDM_PAUSE, false};
     } else {
         items[0] = {IDM_SAVE_PUZZLE, false};
         items[1] = {IDM_LAYER_UP, false};
         items[2] = {IDM_LAYER_DOWN, false};
         items[3] = {IDM_SAVE_GAME, app.canSaveGame != 0};
-        items[4] = {IDM_HINT, app.gameActive != 0};
+        items[4] = {IDM_HINT, app.gameActive != 0 && app.paused == 0};
         items[5] = {IDM_RESTART_GAME, app.lastGame[0] != '\0'};
         items[6] = {IDM_UNDO, canUndo(app)};
         items[7] = {IDM_REDO, canRedo(app)};
         items[8] = {IDM_SHUFFLE, canShuffle(app)};
+        items[9] = {IDM_PAUSE, gameInPlay(app), app.paused != 0};
     }
 }

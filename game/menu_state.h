@@ -8,10 +8,11 @@ struct AppState;
 struct MenuItemState {
     int id;  // the command id of the item
     bool enabled;
+    bool checked = false;  // only Pause, while the game is paused
 };
 
-constexpr int kMenuStateItems = 9;
+constexpr int kMenuStateItems = 10;
 
-// The nine items that depend on the mode and the game, in the order they are
+// The ten items that depend on the mode and the game, in the order they are
 // applied to the menu.
 void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateItems]);

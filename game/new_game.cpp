@@ -51,6 +51,7 @@ void newGame(AppState& app) {
     app.puzzle = app.layoutBuffer;
     clearHistory(app.history);
     beginGame(app, app.lastGame, true);
+    app.paused = 0;
 
     dealBoard(app);
     app.secondsPlayed = 0;

@@ -100,6 +100,7 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     app.board = *board;
     app.puzzle = *layout;
     clearHistory(app.history);
+    app.paused = 0;
     app.canSaveGame = 0;
     app.editorMode = 0;
     app.gameActive = 1;

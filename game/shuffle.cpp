@@ -8,7 +8,7 @@
 #include "rules/winnable_arrangement.h"
 
 bool canShuffle(const AppState& app) {
-    return app.editorMode == 0 && countTiles(app.board) >= 2 && !effectsRunning(app.board);
+    return app.editorMode == 0 && app.paused == 0 && countTiles(app.board) >= 2 && !effectsRunning(app.board);
 }
 
 void shuffleBoard(AppState& app) {

@@ -80,6 +80,7 @@ void showNextLayer(AppState& app, int z) {
 }  // namespace
 
 void animationTick(AppState& app) {
+    if (app.paused != 0) return;  // the effects wait with the clock
     TickResult result;
     for (int z = 0; z < kLayers; ++z)
         for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i)

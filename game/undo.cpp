@@ -21,9 +21,11 @@ void resumePlay(AppState& app) {
 namespace {
 
 // A pair still vanishing and a deal still appearing both hold play off
-// without ending the game: no step may be taken then.
+// without ending the game, and a pause holds everything: no step may be
+// taken then.
 bool playSettled(const AppState& app) {
-    return app.editorMode == 0 && (app.gameActive != 0 || app.history.gameEnded != 0);
+    return app.editorMode == 0 && app.paused == 0 &&
+           (app.gameActive != 0 || app.history.gameEnded != 0);
 }
 
 }  // namespace

@@ -48,6 +48,7 @@
 #define IDM_REDO 32817
 #define IDM_WINNABLE_ONLY 32818
 #define IDM_SHUFFLE 32819
+#define IDM_PAUSE 32821
 
 // The main window's status bar
 #define IDC_STATUS_BAR 1100

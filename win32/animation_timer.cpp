@@ -11,7 +11,7 @@ constexpr UINT kTickMilliseconds = 25;
 
 void syncAnimationTimer(AppState& app) {
     PlatformState& p = *app.platform;
-    const bool needed = effectsRunning(app.board);
+    const bool needed = effectsRunning(app.board) && app.paused == 0;
     if (needed == p.animationTimerOn) return;
     if (needed)
         SetTimer(p.mainWindow, kAnimationTimer, kTickMilliseconds, nullptr);

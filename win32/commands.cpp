@@ -12,6 +12,7 @@
 #include "game/history.h"
 #include "game/host.h"
 #include "game/new_game.h"
+#include "game/pause.h"
 #include "game/shuffle.h"
 #include "game/undo.h"
 #include "resources/resource.h"
@@ -100,6 +101,7 @@ bool runCommand(AppState& app, unsigned id) {
     case IDM_UNDO: undoStep(app); break;
     case IDM_REDO: redoStep(app); break;
     case IDM_SHUFFLE: shuffleBoard(app); break;
+    case IDM_PAUSE: togglePause(app); break;
     case IDM_CREATE_PUZZLE: createPuzzle(app); break;
     case IDM_LAYER_UP: changeEditorLayer(app, +1); break;
     case IDM_LAYER_DOWN: changeEditorLayer(app, -1); break;

@@ -10,7 +10,7 @@ void applyMenuStates(HMENU menu, const MenuItemState (&items)[kMenuStateItems]) 
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_STATE;
-        info.fState = item.enabled ? MFS_ENABLED : MFS_GRAYED;
+        info.fState = (item.enabled ? MFS_ENABLED : MFS_GRAYED) | (item.checked ? MFS_CHECKED : 0);
         SetMenuItemInfoA(menu, static_cast<UINT>(item.id), FALSE, &info);
     }
 }

@@ -10,6 +10,7 @@
 #include "win32/commands.h"
 #include "win32/lifecycle.h"
 #include "win32/paint_board.h"
+#include "win32/pause_view.h"
 #include "win32/platform_state.h"
 #include "win32/solver_thread.h"
 #include "win32/status_bar.h"
@@ -135,6 +136,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
         onButtonDown(*app, message, lParam);
+        return 0;
+    case WM_KEYDOWN:
+        if (!resumeOnKey(*app, wParam)) break;
+        afterEvent(*app);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

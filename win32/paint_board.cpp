@@ -8,6 +8,7 @@
 #include "view/editor_view.h"
 #include "view/tile_plan.h"
 #include "win32/draw_board.h"
+#include "win32/pause_view.h"
 #include "win32/platform_state.h"
 
 namespace {
@@ -76,9 +77,13 @@ void paintBoard(AppState& app, HDC window) {
     HDC buffer = p.backBufferDC.dc;
     FillRect(buffer, &client, p.backgroundBrush);
 
-    const PixelPoint origin = cellOrigin(app, 0, 0, 0);
-    drawBoard(app, buffer, view, p.scaledSheetDC.dc, origin.x, origin.y, app.view.scale);
-    if (app.editorMode == 1) drawEditorOverlay(app, buffer);
+    if (app.paused != 0) {
+        drawPaused(app, buffer, client);
+    } else {
+        const PixelPoint origin = cellOrigin(app, 0, 0, 0);
+        drawBoard(app, buffer, view, p.scaledSheetDC.dc, origin.x, origin.y, app.view.scale);
+        if (app.editorMode == 1) drawEditorOverlay(app, buffer);
+    }
 
     BitBlt(window, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
 }

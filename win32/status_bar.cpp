@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "game/app_state.h"
+#include "game/pause.h"
 #include "game/statistics_view.h"
 #include "resources/resource.h"
 #include "rules/moves.h"
@@ -107,8 +108,7 @@ void syncStatus(AppState& app) {
 void syncClock(AppState& app) {
     PlatformState& p = *app.platform;
     if (p.statusBar == nullptr) return;
-    const bool playing = app.editorMode == 0 && (app.gameActive != 0 || effectsRunning(app.board));
-    const bool needed = playing && !IsIconic(p.mainWindow);
+    const bool needed = gameInPlay(app) && app.paused == 0 && !IsIconic(p.mainWindow);
     if (needed == p.clockTimerOn) return;
     if (needed)
         SetTimer(p.mainWindow, kClockTimer, 1000, nullptr);

@@ -29,7 +29,7 @@ void boardChanged(AppState& app);
 void syncStatus(AppState& app);
 
 // Runs the one-second clock only while a game is played, not in the editor,
-// and the window is not minimised.
+// not paused, and the window is not minimised.
 void syncClock(AppState& app);
 
 // Timer 2: one more second played.

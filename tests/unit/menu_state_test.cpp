@@ -33,7 +33,8 @@ TEST(MenuState, EditorModeByLayer) {
         const std::vector<std::pair<int, bool>> expected = {
             {IDM_SAVE_PUZZLE, true}, {IDM_SAVE_GAME, false}, {IDM_HINT, false},
             {IDM_RESTART_GAME, false}, {IDM_LAYER_DOWN, c.down}, {IDM_LAYER_UP, c.up},
-            {IDM_UNDO, false},         {IDM_REDO, false},      {IDM_SHUFFLE, false}};
+            {IDM_UNDO, false},         {IDM_REDO, false},      {IDM_SHUFFLE, false},
+            {IDM_PAUSE, false}};
         EXPECT_EQ(states(*app), expected) << "layer " << c.layer;
     }
     // Nor do the commands, which a shortcut reaches without the menu.
@@ -68,7 +69,8 @@ TEST(MenuState, GameModeByFlags) {
             {IDM_SAVE_PUZZLE, false}, {IDM_LAYER_UP, false}, {IDM_LAYER_DOWN, false},
             {IDM_SAVE_GAME, c.canSave != 0}, {IDM_HINT, c.active != 0},
             {IDM_RESTART_GAME, c.lastGame[0] != '\0'}, {IDM_UNDO, c.undo}, {IDM_REDO, c.redo},
-            {IDM_SHUFFLE, false}};  // nothing to shuffle on an empty board
+            {IDM_SHUFFLE, false},  // nothing to shuffle on an empty board
+            {IDM_PAUSE, c.active != 0}};
         EXPECT_EQ(states(*app), expected)
             << c.canSave << c.active << c.lastGame << " steps " << c.cursor << "/" << c.count;
     }
@@ -89,8 +91,40 @@ TEST(MenuState, ShuffleByTilesAndEffects) {
         app->editorMode = c.editor;
         for (int i = 0; i < c.tiles; ++i) cellAt(app->board, 0, 0, 2 * i) = Cell{TypeWinds, 1};
         cellAt(app->board, 0, 0, 0).effect = c.effect;
-        EXPECT_EQ(states(*app).back(), std::make_pair(IDM_SHUFFLE, c.shuffle))
+        EXPECT_EQ(states(*app)[8], std::make_pair(IDM_SHUFFLE, c.shuffle))
             << c.tiles << " tiles, effect " << c.effect << ", editor " << c.editor;
+    }
+}
+
+// Pause is offered while the game is played, a vanishing pair or the deal
+// appearing included, and is checked while paused; the helpers wait then.
+TEST(MenuState, PauseHoldsTheHelpers) {
+    struct Case {
+        int active, effect, paused;
+        bool pause, helpers;
+    } cases[] = {{1, EffectNone, 0, true, true},       {1, EffectNone, 1, true, false},
+                 {0, EffectVanishing, 0, true, false}, {0, EffectAppearing, 1, true, false},
+                 {0, EffectNone, 0, false, true}};
+    for (const Case& c : cases) {
+        auto app = newTestState();
+        app->gameActive = c.active;
+        app->paused = c.paused;
+        app->history.cursor = 1;
+        app->history.count = 2;
+        app->history.gameEnded = c.active == 0 && c.effect == EffectNone;
+        for (int i = 0; i < 4; ++i) cellAt(app->board, 0, 0, 2 * i) = Cell{TypeWinds, 1};
+        cellAt(app->board, 0, 0, 0).effect = c.effect;
+        MenuItemState items[kMenuStateItems];
+        computeMenuStates(*app, items);
+        SCOPED_TRACE(testing::Message() << "active " << c.active << ", effect " << c.effect
+                                        << ", paused " << c.paused);
+        EXPECT_EQ(items[9].id, IDM_PAUSE);
+        EXPECT_EQ(items[9].enabled, c.pause);
+        EXPECT_EQ(items[9].checked, c.paused != 0);
+        EXPECT_EQ(items[4].enabled, c.helpers && c.active != 0);  // Hint
+        EXPECT_EQ(items[6].enabled, c.helpers);                  // Undo
+        EXPECT_EQ(items[7].enabled, c.helpers);                  // Redo
+        EXPECT_EQ(items[8].enabled, c.helpers && c.effect == EffectNone);  // Shuffle
     }
 }
 

@@ -1,4 +1,4 @@
-// The menu and shortcut resources, and the eight item states on a real menu.
+// The menu and shortcut resources, and the ten item states on a real menu.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,9 +31,9 @@ TEST(MenuResourceTest, EveryCommandHasItsLabelAndShortcutText) {
         {0, IDM_NEW_GAME, "New game...\tCTRL+N"},    {0, 0, ""},
         {0, IDM_LOAD_GAME, "Load game...\tCTRL+L"},  {0, IDM_SAVE_GAME, "Save game...\tCTRL+S"},
         {0, 0, ""},                                   {0, IDM_RESTART_GAME, "Restart game\tCTRL+R"},
-        {0, IDM_HINT, "Hint\tCTRL+H"},                {0, IDM_UNDO, "Undo\tCTRL+Z"},
-        {0, IDM_REDO, "Redo\tCTRL+Y"},                {0, IDM_SHUFFLE, "Shuffle\tCTRL+F"},
-        {0, 0, ""},
+        {0, IDM_PAUSE, "&Pause\tCTRL+P"},             {0, IDM_HINT, "Hint\tCTRL+H"},
+        {0, IDM_UNDO, "Undo\tCTRL+Z"},                {0, IDM_REDO, "Redo\tCTRL+Y"},
+        {0, IDM_SHUFFLE, "Shuffle\tCTRL+F"},          {0, 0, ""},
         {0, IDM_EXIT, "E&xit"},
         {1, IDM_CREATE_PUZZLE, "&Create puzzle...\tCTRL+C"}, {1, 0, ""},
         {1, IDM_LAYER_UP, "Layer &up\tCTRL+Up"},      {1, IDM_LAYER_DOWN, "Layer &down\tCTRL+Down"},
@@ -83,6 +83,7 @@ TEST(MenuResourceTest, ShortcutTableInItsOrder) {
         {ctrl, VK_ADD, IDM_ZOOM_IN},     {ctrl, VK_SUBTRACT, IDM_ZOOM_OUT},
         {ctrl, 'Z', IDM_UNDO},           {ctrl, 'Y', IDM_REDO},
         {ctrl, 'F', IDM_SHUFFLE},
+        {ctrl, 'P', IDM_PAUSE},          {FVIRTKEY | FNOINVERT, VK_PAUSE, IDM_PAUSE},
     };
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_KELVARIN));
     ASSERT_NE(table, nullptr);
@@ -98,7 +99,7 @@ TEST(MenuResourceTest, ShortcutTableInItsOrder) {
     DestroyAcceleratorTable(table);
 }
 
-TEST(MenuStateTest, NineItemsFollowTheModeOnTheRealMenu) {
+TEST(MenuStateTest, TenItemsFollowTheModeOnTheRealMenu) {
     TestApp test = newTestApp();
     AppState& app = *test.app;
     HWND window = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
@@ -109,22 +110,23 @@ TEST(MenuStateTest, NineItemsFollowTheModeOnTheRealMenu) {
     struct Case {
         int editorMode, editorLayer, canSaveGame, gameActive;
         const char* lastGame;
-        int undoSteps, redoSteps;
-        std::vector<int> enabled;  // of the nine, every other one is grayed (no tiles to shuffle)
+        int undoSteps, redoSteps, paused;
+        std::vector<int> enabled;  // of the ten, every other one is grayed (no tiles to shuffle)
     };
     const Case cases[] = {
-        {0, 0, 0, 0, "", 0, 0, {}},
-        {0, 0, 1, 1, "classic.kvl", 0, 0, {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME}},
-        {0, 3, 0, 1, "classic.kvl", 0, 0, {IDM_HINT, IDM_RESTART_GAME}},
-        {1, 0, 1, 1, "classic.kvl", 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_UP}},
-        {1, 2, 0, 0, "", 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_UP, IDM_LAYER_DOWN}},
-        {1, 4, 1, 1, "classic.kvl", 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_DOWN}},
-        {0, 0, 1, 1, "classic.kvl", 2, 1,
-         {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_UNDO, IDM_REDO}},
-        {0, 0, 1, 0, "classic.kvl", 2, 1, {IDM_SAVE_GAME, IDM_RESTART_GAME}},
+        {0, 0, 0, 0, "", 0, 0, 0, {}},
+        {0, 0, 1, 1, "classic.kvl", 0, 0, 0, {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_PAUSE}},
+        {0, 3, 0, 1, "classic.kvl", 0, 0, 0, {IDM_HINT, IDM_RESTART_GAME, IDM_PAUSE}},
+        {1, 0, 1, 1, "classic.kvl", 0, 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_UP}},
+        {1, 2, 0, 0, "", 0, 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_UP, IDM_LAYER_DOWN}},
+        {1, 4, 1, 1, "classic.kvl", 0, 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_DOWN}},
+        {0, 0, 1, 1, "classic.kvl", 2, 1, 0,
+         {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_UNDO, IDM_REDO, IDM_PAUSE}},
+        {0, 0, 1, 1, "classic.kvl", 2, 1, 1, {IDM_SAVE_GAME, IDM_RESTART_GAME, IDM_PAUSE}},
+        {0, 0, 1, 0, "classic.kvl", 2, 1, 0, {IDM_SAVE_GAME, IDM_RESTART_GAME}},
     };
-    const int nine[] = {IDM_SAVE_PUZZLE, IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_LAYER_DOWN,
-                        IDM_LAYER_UP,    IDM_UNDO,      IDM_REDO, IDM_SHUFFLE};
+    const int ten[] = {IDM_SAVE_PUZZLE, IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_LAYER_DOWN,
+                       IDM_LAYER_UP,    IDM_UNDO,      IDM_REDO, IDM_SHUFFLE,      IDM_PAUSE};
     for (const Case& c : cases) {
         app.editorMode = c.editorMode;
         app.editorLayer = c.editorLayer;
@@ -133,8 +135,10 @@ TEST(MenuStateTest, NineItemsFollowTheModeOnTheRealMenu) {
         std::strcpy(app.lastGame, c.lastGame);
         app.history.cursor = c.undoSteps;
         app.history.count = c.undoSteps + c.redoSteps;
+        app.paused = c.paused;
         refreshMenu(app);
-        for (int id : nine) {
+        EXPECT_EQ((GetMenuState(GetMenu(window), IDM_PAUSE, MF_BYCOMMAND) & MF_CHECKED) != 0, c.paused != 0);
+        for (int id : ten) {
             const bool enabled = std::find(c.enabled.begin(), c.enabled.end(), id) != c.enabled.end();
             EXPECT_EQ((GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_GRAYED) == 0, enabled)
                 << "item " << id << " in mode " << c.editorMode << " layer " << c.editorLayer;
