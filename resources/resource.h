@@ -24,6 +24,7 @@
 #define IDD_VIEW 134
 #define IDD_SOUND 139
 #define IDD_ABOUT 140
+#define IDD_STATISTICS 142
 
 // Menu commands
 #define IDM_ABOUT 104
@@ -48,6 +49,7 @@
 #define IDM_REDO 32817
 #define IDM_WINNABLE_ONLY 32818
 #define IDM_SHUFFLE 32819
+#define IDM_STATISTICS 32820
 #define IDM_PAUSE 32821
 
 // The main window's status bar
@@ -83,3 +85,7 @@
 #define IDC_SET_ALL 6
 #define IDC_RESET_ALL 7
 #define IDC_SOUND_LIST 1001
+
+// Controls of the statistics dialog
+#define IDC_STATISTICS_RESET 3
+#define IDC_STATISTICS_LIST 1001

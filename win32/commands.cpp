@@ -102,6 +102,7 @@ bool runCommand(AppState& app, unsigned id) {
     case IDM_REDO: redoStep(app); break;
     case IDM_SHUFFLE: shuffleBoard(app); break;
     case IDM_PAUSE: togglePause(app); break;
+    case IDM_STATISTICS: openStatisticsDialog(app); break;
     case IDM_CREATE_PUZZLE: createPuzzle(app); break;
     case IDM_LAYER_UP: changeEditorLayer(app, +1); break;
     case IDM_LAYER_DOWN: changeEditorLayer(app, -1); break;

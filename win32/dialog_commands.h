@@ -1,6 +1,7 @@
 // The commands that open a modal dialog of their own, each beside its dialog:
 // new_game_dialog, load_game_dialog, save_dialogs (Save game, Save puzzle),
-// view_dialog (Customize view), sound_dialog (Sound settings).
+// view_dialog (Customize view), sound_dialog (Sound settings),
+// statistics_dialog (Statistics).
 #pragma once
 
 struct AppState;
@@ -11,3 +12,4 @@ void openSaveGameDialog(AppState& app);
 void openSavePuzzleDialog(AppState& app);
 void openViewDialog(AppState& app);
 void openSoundDialog(AppState& app);
+void openStatisticsDialog(AppState& app);

@@ -34,6 +34,7 @@ TEST(MenuResourceTest, EveryCommandHasItsLabelAndShortcutText) {
         {0, IDM_PAUSE, "&Pause\tCTRL+P"},             {0, IDM_HINT, "Hint\tCTRL+H"},
         {0, IDM_UNDO, "Undo\tCTRL+Z"},                {0, IDM_REDO, "Redo\tCTRL+Y"},
         {0, IDM_SHUFFLE, "Shuffle\tCTRL+F"},          {0, 0, ""},
+        {0, IDM_STATISTICS, "S&tatistics...\tCTRL+T"}, {0, 0, ""},
         {0, IDM_EXIT, "E&xit"},
         {1, IDM_CREATE_PUZZLE, "&Create puzzle...\tCTRL+C"}, {1, 0, ""},
         {1, IDM_LAYER_UP, "Layer &up\tCTRL+Up"},      {1, IDM_LAYER_DOWN, "Layer &down\tCTRL+Down"},
@@ -82,7 +83,7 @@ TEST(MenuResourceTest, ShortcutTableInItsOrder) {
         {FALT | FNOINVERT, '/', IDM_ABOUT}, {FALT | FNOINVERT, '?', IDM_ABOUT},
         {ctrl, VK_ADD, IDM_ZOOM_IN},     {ctrl, VK_SUBTRACT, IDM_ZOOM_OUT},
         {ctrl, 'Z', IDM_UNDO},           {ctrl, 'Y', IDM_REDO},
-        {ctrl, 'F', IDM_SHUFFLE},
+        {ctrl, 'F', IDM_SHUFFLE},        {ctrl, 'T', IDM_STATISTICS},
         {ctrl, 'P', IDM_PAUSE},          {FVIRTKEY | FNOINVERT, VK_PAUSE, IDM_PAUSE},
     };
     HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_KELVARIN));
