@@ -23,6 +23,7 @@ void mend(PuzzleRecord& r) {
 PuzzleRecord readRecord(const Profile& profile, const char* section) {
     PuzzleRecord r = emptyRecord("");
     profileString(profile, section, "NAME", "", r.name);
+    cleanName(r.name);
     r.played = profileInt(profile, section, "PLAYED", 0);
     r.won = profileInt(profile, section, "WON", 0);
     r.timedWins = profileInt(profile, section, "TIMED_WINS", 0);
@@ -96,6 +97,18 @@ std::string composeStatistics(const std::vector<PuzzleRecord>& records) {
 
 bool writeStatistics(const char* windowsPath, const std::vector<PuzzleRecord>& records) {
     return writeWholeFile(hostPath(windowsPath), composeStatistics(records)) == WriteResult::Written;
+}
+
+void cleanName(char (&name)[kTextSize]) {
+    std::string text = name;  // up to a NUL the value may hold
+    for (size_t length = 0; length != text.size();) {
+        length = text.size();
+        const size_t first = text.find_first_not_of(" \t");
+        text = first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+        if (text.size() >= 2 && (text[0] == '"' || text[0] == '\'') && text.back() == text[0])
+            text = text.substr(1, text.size() - 2);
+    }
+    setText(name, text);
 }
 
 PuzzleRecord& recordOf(std::vector<PuzzleRecord>& records, const char* name) {

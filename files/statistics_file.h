@@ -49,6 +49,10 @@ std::string composeStatistics(const std::vector<PuzzleRecord>& records);
 // Writes the file whole; a failure leaves the old file as it was.
 bool writeStatistics(const char* windowsPath, const std::vector<PuzzleRecord>& records);
 
+// The name without the blanks and quotes around it, which the file would not
+// give back.
+void cleanName(char (&name)[kTextSize]);
+
 // The record of that puzzle, added empty when there is none.
 PuzzleRecord& recordOf(std::vector<PuzzleRecord>& records, const char* name);
 

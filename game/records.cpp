@@ -28,6 +28,7 @@ void beginGame(AppState& app, const char* puzzle, bool timed) {
     GameRecord& game = app.game;
     game = GameRecord{};
     setText(game.puzzle, puzzle);
+    cleanName(game.puzzle);  // as the file keeps it
     game.timed = timed ? 1 : 0;
 }
 

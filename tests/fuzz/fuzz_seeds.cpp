@@ -1,6 +1,6 @@
 // Writes the seed inputs of the fuzz targets, one folder per target: the
-// shipped puzzles, and saved games and settings files as the program writes
-// them. Usage: fuzz_seeds PUZZLE_FOLDER SEED_FOLDER
+// shipped puzzles, and saved games, settings and statistics files as the
+// program writes them. Usage: fuzz_seeds PUZZLE_FOLDER SEED_FOLDER
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,6 +10,7 @@
 #include "files/profile.h"
 #include "files/puzzle_file.h"
 #include "files/saved_game.h"
+#include "files/statistics_file.h"
 #include "game/settings.h"
 #include "rules/deal.h"
 #include "rules/random.h"
@@ -65,5 +66,11 @@ int main(int argc, char** argv) {
     app->view = ViewSettings{0, 87.5, 0x123456, 0xABCDEF, 0, "felt.bmp"};
     app->sounds[SoundSelection].enable = 0;
     writeSeed(seeds, "settings", "chosen.ini", composeSettings(*app, Rect{40, 30, 1000, 760}));
+
+    // Records of two puzzles, one with a best time.
+    std::vector<PuzzleRecord> records{emptyRecord("classic.kvl"), emptyRecord("(other)")};
+    records[0] = PuzzleRecord{"classic.kvl", 12, 5, 4, 1510, 301};
+    records[1].played = 2;
+    writeSeed(seeds, "statistics", "records.ini", composeStatistics(records));
     return 0;
 }

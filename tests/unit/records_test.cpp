@@ -232,6 +232,7 @@ TEST(StatisticsFile, DamagedTextIsReadAsFarAsItMakesSenseAndWrittenBackClean) {
         {"one section twice", good + "[puzzle_1]\nNAME = b\nPLAYED = 3\n", "classic.kvl 12 5 4 1510 301"},
         {"counts beyond 32 bits", "[P]\nNAME=a\nPLAYED=2147483647\n[Q]\nNAME=a\nPLAYED=2147483647",
          "a 2147483647 0 0 0 -1"},
+        {"a name in blanks and quotes", "[P]\nNAME = \" 'a.kvl'\t\"\nPLAYED = 1", "a.kvl 1 0 0 0 -1"},
         {"another program's file", "\r\n[VIEW]\r\nSCALE = 3\r\n[LAST]\r\nGAME = a.kvl\r\n", ""},
         {"no text at all", std::string("\0\xff[\n]=\r\n[=\n", 11), ""},
     };
