@@ -25,7 +25,7 @@ struct StatisticsList {
     bool descending;
 };
 
-constexpr int kColumnWidths[kStatisticsColumns] = {130, 60, 55, 60, 75, 90};
+constexpr int kColumnWidths[kStatisticsColumns] = {120, 55, 50, 55, 70, 85};
 
 HWND listOf(HWND dialog) { return GetDlgItem(dialog, IDC_STATISTICS_LIST); }
 
