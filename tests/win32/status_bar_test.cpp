@@ -1,6 +1,6 @@
 // The status bar of the real window: its parts, the room it takes from the
-// board, the solver's verdict arriving from the worker, and the clock; and
-// the menu item that asks for deals the solver wins.
+// board, the solver's verdict arriving from the worker, the clock and a new
+// best time; and the menu item that asks for deals the solver wins.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -119,6 +119,20 @@ TEST_F(StatusBarTest, TheClockRunsOnlyWhileAGameIsPlayedInAVisibleWindow) {
     app().gameActive = 0;
     syncClock(app());
     EXPECT_FALSE(app().platform->clockTimerOn);
+}
+
+// The win's message is open while the cleared board is counted; the new best
+// time shows once it has closed, and goes with the game.
+TEST_F(StatusBarTest, ANewBestTimeShowsAfterTheWinAndGoesWithIt) {
+    setBoard({}, {});
+    EXPECT_EQ(part(3), "");
+    app().game.newBest = 1;
+    app().game.bestTime = 3 * 60 + 25;
+    syncStatus(app());
+    EXPECT_EQ(part(3), "New best time: 3:25");
+    app().game.newBest = 0;
+    syncStatus(app());
+    EXPECT_EQ(part(3), "");
 }
 
 TEST_F(StatusBarTest, WinnableDealsOnlyIsACheckItemThatToggles) {
