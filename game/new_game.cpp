@@ -5,6 +5,7 @@
 
 #include "files/puzzle_file.h"
 #include "game/app_state.h"
+#include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
 #include "game/host.h"
@@ -49,6 +50,7 @@ void newGame(AppState& app) {
     }
     app.puzzle = app.layoutBuffer;
     clearHistory(app.history);
+    clearFocus(app);
 
     dealBoard(app);
     app.secondsPlayed = 0;

@@ -10,6 +10,7 @@
 #include "files/saved_game.h"
 #include "files/whole_file.h"
 #include "game/app_state.h"
+#include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
 
@@ -96,6 +97,7 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     app.board = *board;
     app.puzzle = *layout;
     clearHistory(app.history);
+    clearFocus(app);
     app.canSaveGame = 0;
     app.editorMode = 0;
     app.gameActive = 1;
