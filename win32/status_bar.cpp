@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <string>
 
 #include "game/app_state.h"
 #include "resources/resource.h"
+#include "game/focus.h"
 #include "rules/moves.h"
 #include "rules/solver.h"
 #include "win32/platform_state.h"
@@ -13,7 +15,7 @@
 
 namespace {
 
-enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kPartCount };
+enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kFocusPart, kPartCount };
 
 // A tile is in play from its deal until its pair starts to vanish.
 bool inPlay(const Cell& cell) { return cell.number != 0 && cell.effect != EffectVanishing; }
@@ -34,6 +36,21 @@ void showTime(const AppState& app) {
     setPart(app, kTimePart, app.editorMode == 0 ? text : "");
 }
 
+// The focused tile in words, in the last part and as the board's accessible
+// name: a screen reader hears the focus move and the name change.
+void showFocusedTile(AppState& app) {
+    PlatformState& p = *app.platform;
+    const std::string text = focusedTileText(app);
+    const bool moved = app.focused != 0 && (p.spokenFocus.x != app.focusX || p.spokenFocus.y != app.focusY ||
+                                            p.spokenFocus.z != app.focusZ);
+    if (text == p.spokenText && !moved) return;
+    setPart(app, kFocusPart, text.c_str());
+    std::snprintf(p.spokenText, sizeof p.spokenText, "%s", text.c_str());
+    p.spokenFocus = Anchor{app.focusX, app.focusY, app.focusZ};
+    if (moved) NotifyWinEvent(EVENT_OBJECT_FOCUS, p.mainWindow, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, p.mainWindow, OBJID_CLIENT, CHILDID_SELF);
+}
+
 }  // namespace
 
 void createStatusBar(AppState& app) {
@@ -44,7 +61,7 @@ void createStatusBar(AppState& app) {
                                   0, 0, p.mainWindow,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
                                   p.instance, nullptr);
-    const int rightEdges[kPartCount] = {90, 180, 290, -1};
+    const int rightEdges[kPartCount] = {90, 180, 290, 460, -1};
     SendMessageA(p.statusBar, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(rightEdges));
     p.clockTimerOn = false;
     clearBoard(p.statusTiles);
@@ -86,6 +103,7 @@ void boardChanged(AppState& app) {
 void syncStatus(AppState& app) {
     const PlatformState& p = *app.platform;
     if (p.statusBar == nullptr) return;
+    showFocusedTile(app);
     for (int i = 0; i < kCells; ++i) {
         const Cell& cell = app.board.cells[i];
         const Cell& counted = p.statusTiles.cells[i];
