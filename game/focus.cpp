@@ -47,9 +47,6 @@ bool nearestTo(const Board& board, Centre point, Anchor& to) {
 // Tiles in reading order: row by row, column by column, higher layers first.
 long readingKey(const Anchor& tile) { return (long(tile.y) * kCols + tile.x) * kLayers + (kLayers - 1 - tile.z); }
 
-Anchor focusOf(const AppState& app) { return Anchor{app.focusX, app.focusY, app.focusZ}; }
-
-
 }  // namespace
 
 void focusOn(AppState& app, const Anchor& tile) {
@@ -74,7 +71,7 @@ void hideFocus(AppState& app) {
 
 void keepFocusOnATile(AppState& app) {
     if (app.focused == 0 || app.editorMode == 1) return;
-    const Anchor focus = focusOf(app);
+    const Anchor focus{app.focusX, app.focusY, app.focusZ};
     if (cellAt(app.board, focus.z, focus.y, focus.x).number != 0 && seenFromAbove(app.board, focus)) return;
     Anchor nearest;
     if (nearestTo(app.board, faceCentre(focus), nearest)) {
