@@ -44,6 +44,14 @@ struct AppState {
     int32_t selectedY;
     int32_t selectedZ;
 
+    // The keyboard's place: the focused tile in a game, the cursor's cell of
+    // the edited layer in the editor (focusZ unused there).
+    int32_t focused;     // 0 until the first key, and after New game and the like
+    int32_t focusX;
+    int32_t focusY;
+    int32_t focusZ;
+    int32_t focusShown;  // drawn: from a key until the next mouse click
+
     History history;  // the pairs taken since the deal, for Undo and Redo
 
     int32_t buttonsSwapped;

@@ -2,6 +2,7 @@
 
 #include "game/app_state.h"
 #include "game/editor.h"
+#include "game/focus.h"
 #include "game/geometry.h"
 #include "game/host.h"
 #include "game/pause.h"
@@ -73,14 +74,22 @@ void pickSecondTile(AppState& app, const Anchor& tile) {
 }
 
 void gameClick(AppState& app, int message, int x, int y) {
-    if (app.gameActive == 0) return;
     const int selectButton = app.buttonsSwapped ? kRightButtonDown : kLeftButtonDown;
-    if (message != selectButton) {
-        if (app.selectedX != -1) unselect(app);
-        return;
-    }
     Anchor tile;
-    if (!hitTestTile(app, x, y, tile)) return;
+    if (message != selectButton)
+        clickToUnselect(app);
+    else if (hitTestTile(app, x, y, tile))
+        clickTile(app, tile);
+}
+
+}  // namespace
+
+void clickToUnselect(AppState& app) {
+    if (app.gameActive != 0 && app.selectedX != -1) unselect(app);
+}
+
+void clickTile(AppState& app, const Anchor& tile) {
+    if (app.gameActive == 0) return;
     if (app.selectedX == -1) {
         if (isFree(app.board, tile.z, tile.x, tile.y))
             selectTile(app, tile);
@@ -95,10 +104,9 @@ void gameClick(AppState& app, int message, int x, int y) {
     }
 }
 
-}  // namespace
-
 void onBoardClick(AppState& app, int message, int x, int y) {
     if (message != kLeftButtonDown && message != kRightButtonDown) return;
+    hideFocus(app);
     if (resumeGame(app)) return;  // the click that ends a pause takes no tile
     if (app.editorMode == 1)
         editorClick(app, x, y);

@@ -1,6 +1,7 @@
 #include "game/editor.h"
 
 #include "game/app_state.h"
+#include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
 #include "game/host.h"
@@ -10,6 +11,7 @@
 void createPuzzle(AppState& app) {
     beginGame(app, "", false);  // the game left is given up; the editor counts nothing
     app.paused = 0;
+    clearFocus(app);
     app.editorMode = 1;
     app.editorLayer = 0;
     app.canSaveGame = 0;
@@ -46,21 +48,8 @@ bool canPlace(const Board& board, int z, int x, int y) {
 
 }  // namespace
 
-void editorClick(AppState& app, int x, int y) {
-    int column = 0;
-    int row = 0;
-    if (!hitEditorCell(app, x, y, column, row)) return;
+void placePosition(AppState& app, int column, int row) {
     const int z = app.editorLayer;
-    Anchor tile;
-    if (findTileAt(app.board, z, column, row, tile)) {
-        if (isCoveredFromAbove(app.board, z, tile.x, tile.y)) {
-            playEventSound(app, SoundError);
-            return;
-        }
-        cellAt(app.board, z, tile.y, tile.x).number = 0;
-        requestRepaint(app);
-        return;
-    }
     if (!canPlace(app.board, z, column, row)) {
         playEventSound(app, SoundError);
         return;
@@ -69,4 +58,26 @@ void editorClick(AppState& app, int x, int y) {
     cell.type = TypeBlank;
     cell.number = 1;
     requestRepaint(app);
+}
+
+void removePosition(AppState& app, int column, int row) {
+    const int z = app.editorLayer;
+    Anchor tile;
+    if (!findTileAt(app.board, z, column, row, tile) || isCoveredFromAbove(app.board, z, tile.x, tile.y)) {
+        playEventSound(app, SoundError);
+        return;
+    }
+    cellAt(app.board, z, tile.y, tile.x).number = 0;
+    requestRepaint(app);
+}
+
+void editorClick(AppState& app, int x, int y) {
+    int column = 0;
+    int row = 0;
+    if (!hitEditorCell(app, x, y, column, row)) return;
+    Anchor tile;
+    if (findTileAt(app.board, app.editorLayer, column, row, tile))
+        removePosition(app, column, row);
+    else
+        placePosition(app, column, row);
 }

@@ -1,12 +1,14 @@
 #include "game/end_of_game.h"
 
 #include "game/app_state.h"
+#include "game/focus.h"
 #include "game/host.h"
 #include "game/records.h"
 #include "rules/deal.h"
 #include "rules/moves.h"
 
 void afterPairRemoved(AppState& app) {
+    keepFocusOnATile(app);
     app.gameActive = 1;
     app.history.gameEnded = 0;
     notePairTaken(app);

@@ -13,6 +13,11 @@ void showHint(AppState& app) {
         showMessage(app, kMainWindow, "There is no variant!", MessageIcon::Information);
         return;
     }
+    if (app.focused != 0) {  // the keys go on from the pair shown
+        app.focusX = move.first.x;
+        app.focusY = move.first.y;
+        app.focusZ = move.first.z;
+    }
     for (const Anchor& tile : {move.first, move.second}) {
         Cell& cell = cellAt(app.board, tile.z, tile.y, tile.x);
         cell.effect = EffectBlankFlash;

@@ -5,6 +5,7 @@
 
 #include "files/puzzle_file.h"
 #include "game/app_state.h"
+#include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
 #include "game/host.h"
@@ -52,6 +53,7 @@ void newGame(AppState& app) {
     clearHistory(app.history);
     beginGame(app, app.lastGame, true);
     app.paused = 0;
+    clearFocus(app);
 
     dealBoard(app);
     app.secondsPlayed = 0;

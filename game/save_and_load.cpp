@@ -10,6 +10,7 @@
 #include "files/saved_game.h"
 #include "files/whole_file.h"
 #include "game/app_state.h"
+#include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
 #include "game/records.h"
@@ -101,6 +102,7 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     app.puzzle = *layout;
     clearHistory(app.history);
     app.paused = 0;
+    clearFocus(app);
     app.canSaveGame = 0;
     app.editorMode = 0;
     app.gameActive = 1;

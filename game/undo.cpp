@@ -2,6 +2,7 @@
 
 #include "game/app_state.h"
 #include "game/end_of_game.h"
+#include "game/focus.h"
 #include "game/history.h"
 #include "game/host.h"
 #include "game/records.h"
@@ -54,6 +55,7 @@ void undoStep(AppState& app) {
     }
     // A pair put back was free and matching when it was taken, so a move
     // exists; a shuffle undone may bring back a game that was over.
+    keepFocusOnATile(app);
     resumePlay(app);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "rules/board.h"
 
@@ -14,3 +15,7 @@ struct TileSet {
 };
 
 void storeTileSet(TileSet& tiles);
+
+// The face in words: "Circles 5", "North wind", "Red dragon", "Winter",
+// "Orchid"...; empty for anything that is not a face of the set.
+std::string faceName(int type, int number);

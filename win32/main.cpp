@@ -1,6 +1,7 @@
 // The entry point: the class, the main window and the message loop.
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "game/app_state.h"
 #include "resources/resource.h"
@@ -16,6 +17,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
 
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    // COM carries the board's accessible object to screen readers.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     char className[100];
     LoadStringA(instance, IDS_APP_TITLE, app.programName, kTextSize);
@@ -36,5 +39,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    CoUninitialize();
     return static_cast<int>(message.wParam);
 }

@@ -4,9 +4,11 @@
 #include "game/clicks.h"
 #include "game/geometry.h"
 #include "game/host.h"
+#include "game/keyboard.h"
 #include "game/tick.h"
 #include "resources/resource.h"
 #include "win32/animation_timer.h"
+#include "win32/board_accessible.h"
 #include "win32/commands.h"
 #include "win32/lifecycle.h"
 #include "win32/paint_board.h"
@@ -65,6 +67,15 @@ void onTimer(AppState& app, WPARAM timer) {
 void onButtonDown(AppState& app, UINT message, LPARAM lParam) {
     onBoardClick(app, static_cast<int>(message), LOWORD(lParam), HIWORD(lParam));
     afterEvent(app);  // a match or a flash has begun
+}
+
+// The board's keys; with Ctrl or Alt held a key is a shortcut, never the
+// board's (Ctrl+Up and Ctrl+Down stay the editor's layer keys).
+bool onKeyDown(AppState& app, WPARAM key) {
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    if (!onBoardKey(app, static_cast<int>(key), GetKeyState(VK_SHIFT) < 0)) return false;
+    afterEvent(app);
+    return true;
 }
 
 }  // namespace
@@ -138,9 +149,15 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         onButtonDown(*app, message, lParam);
         return 0;
     case WM_KEYDOWN:
-        if (!resumeOnKey(*app, wParam)) break;
-        afterEvent(*app);
+        if (resumeOnKey(*app, wParam)) {  // a key that ends a pause does nothing else
+            afterEvent(*app);
+            return 0;
+        }
+        if (!onKeyDown(*app, wParam)) break;
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = answerGetObject(window, wParam, lParam)) return answer;
+        break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -61,6 +61,29 @@ void drawEditorOverlay(const AppState& app, HDC dc) {
     TextOutA(dc, 7, 7, text, length);
 }
 
+// The keyboard's focus, from the first key until a mouse click: a frame in
+// the ink around the focused tile's face; in the editor the cursor, a ghost
+// tile in the same frame on its cell of the edited layer.
+void drawFocus(const AppState& app, HDC dc) {
+    if (app.focused == 0 || app.focusShown == 0) return;
+    const TileMetrics m = tileMetrics(app.view.scale);
+    const bool editor = app.editorMode == 1;
+    const PixelPoint corner = cellOrigin(app, editor ? app.editorLayer : app.focusZ, app.focusY, app.focusX);
+    if (editor) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, kGhostAlpha, 0};
+        AlphaBlend(dc, corner.x, corner.y, m.width, m.height, app.platform->shadeDC.dc, 0, 0, m.width, m.height,
+                   blend);
+    }
+    // Two pixels at half size, four at full size.
+    const int thickness = m.width / 24 > 2 ? m.width / 24 : 2;
+    HBRUSH ink = CreateSolidBrush(app.view.colorInk);
+    for (int ring = 1; ring <= thickness; ++ring) {
+        const RECT frame{corner.x - ring, corner.y - ring, corner.x + m.width + ring, corner.y + m.height + ring};
+        FrameRect(dc, &frame, ink);
+    }
+    DeleteObject(ink);
+}
+
 }  // namespace
 
 void paintBoard(AppState& app, HDC window) {
@@ -83,6 +106,7 @@ void paintBoard(AppState& app, HDC window) {
         const PixelPoint origin = cellOrigin(app, 0, 0, 0);
         drawBoard(app, buffer, view, p.scaledSheetDC.dc, origin.x, origin.y, app.view.scale);
         if (app.editorMode == 1) drawEditorOverlay(app, buffer);
+        drawFocus(app, buffer);
     }
 
     BitBlt(window, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);

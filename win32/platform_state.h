@@ -40,6 +40,8 @@ struct PlatformState {
     Board statusTiles;      // the tiles in play the status bar counted last
     bool statusNewBest;     // the status bar says "New best time"
     long solveGeneration;   // the search whose verdict the status bar waits for
+    char spokenText[64];    // the focused tile as the bar and the board's accessible name give it
+    Anchor spokenFocus;
     SolverWorker* solver;   // null while no worker runs
 
     ClipCache clipCache;   // the tiles' clip shapes, kept from paint to paint

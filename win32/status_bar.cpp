@@ -3,11 +3,13 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <string>
 
 #include "game/app_state.h"
 #include "game/pause.h"
 #include "game/statistics_view.h"
 #include "resources/resource.h"
+#include "game/focus.h"
 #include "rules/moves.h"
 #include "rules/solver.h"
 #include "win32/platform_state.h"
@@ -15,7 +17,7 @@
 
 namespace {
 
-enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kPartCount };
+enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kFocusPart, kPartCount };
 
 // A tile is in play from its deal until its pair starts to vanish.
 bool inPlay(const Cell& cell) { return cell.number != 0 && cell.effect != EffectVanishing; }
@@ -39,6 +41,21 @@ void showNewBest(AppState& app) {
     setPart(app, kVerdictPart, p.statusNewBest ? text.c_str() : "");
 }
 
+// The focused tile in words, in the last part and as the board's accessible
+// name: a screen reader hears the focus move and the name change.
+void showFocusedTile(AppState& app) {
+    PlatformState& p = *app.platform;
+    const std::string text = focusedTileText(app);
+    const bool moved = app.focused != 0 && (p.spokenFocus.x != app.focusX || p.spokenFocus.y != app.focusY ||
+                                            p.spokenFocus.z != app.focusZ);
+    if (text == p.spokenText && !moved) return;
+    setPart(app, kFocusPart, text.c_str());
+    std::snprintf(p.spokenText, sizeof p.spokenText, "%s", text.c_str());
+    p.spokenFocus = Anchor{app.focusX, app.focusY, app.focusZ};
+    if (moved) NotifyWinEvent(EVENT_OBJECT_FOCUS, p.mainWindow, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, p.mainWindow, OBJID_CLIENT, CHILDID_SELF);
+}
+
 }  // namespace
 
 void createStatusBar(AppState& app) {
@@ -49,7 +66,7 @@ void createStatusBar(AppState& app) {
                                   0, 0, p.mainWindow,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
                                   p.instance, nullptr);
-    const int rightEdges[kPartCount] = {90, 180, 290, -1};
+    const int rightEdges[kPartCount] = {90, 180, 290, 460, -1};
     SendMessageA(p.statusBar, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(rightEdges));
     p.clockTimerOn = false;
     clearBoard(p.statusTiles);
@@ -93,6 +110,7 @@ void syncStatus(AppState& app) {
     if (p.statusBar == nullptr) return;
     // The win's message may have been open while the cleared board was counted.
     if (p.statusNewBest != (app.game.newBest != 0)) showNewBest(app);
+    showFocusedTile(app);
     for (int i = 0; i < kCells; ++i) {
         const Cell& cell = app.board.cells[i];
         const Cell& counted = p.statusTiles.cells[i];

@@ -1,6 +1,6 @@
 // The status bar below the board: tiles left, pairs that can be taken now,
-// the time played in this game and the solver's verdict, or after a win the
-// new best time it set.
+// the time played in this game, the solver's verdict (after a win, the new
+// best time it set) and the focused tile.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,7 @@ struct AppState;
 
 constexpr UINT_PTR kClockTimer = 2;
 
-// Creates the bar as a child of the main window, with its four parts.
+// Creates the bar as a child of the main window, with its five parts.
 void createStatusBar(AppState& app);
 
 // The bar's height in pixels; 0 without a bar.
@@ -24,8 +24,9 @@ void resizeStatusBar(AppState& app);
 // Every change of the board ends here.
 void boardChanged(AppState& app);
 
-// Calls boardChanged when the tiles in play differ from those last counted.
-// Cheap enough to run after every click, command and tick.
+// Calls boardChanged when the tiles in play differ from those last counted,
+// and names the focused tile anew when it or its state changed. Cheap enough
+// to run after every click, key, command and tick.
 void syncStatus(AppState& app);
 
 // Runs the one-second clock only while a game is played, not in the editor,

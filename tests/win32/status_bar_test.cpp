@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <string>
 
@@ -43,7 +44,7 @@ struct StatusBarTest : ScratchGame {
 
 TEST_F(StatusBarTest, TheBoardLiesAboveTheBarAndItsPartsCount) {
     ASSERT_NE(bar(), nullptr);
-    EXPECT_EQ(SendMessageA(bar(), SB_GETPARTS, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(bar(), SB_GETPARTS, 0, 0), 5);
     RECT client;
     RECT barRect;
     GetClientRect(window, &client);
@@ -133,6 +134,31 @@ TEST_F(StatusBarTest, ANewBestTimeShowsAfterTheWinAndGoesWithIt) {
     app().game.newBest = 0;
     syncStatus(app());
     EXPECT_EQ(part(3), "");
+}
+
+// The keys reach the board through the window, and the focused tile is named
+// in the last part and, as the board's accessible name, to screen readers.
+TEST_F(StatusBarTest, TheFocusedTileIsNamedInTheBarAndToScreenReaders) {
+    setBoard({{0, 0, 0}, {4, 0, 0}, {2, 0, 1}}, {1, 2, 3});
+    EXPECT_EQ(part(4), "") << "nothing before the first key";
+    SendMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(part(4), "Circles 1, free");
+    SendMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(part(4), "Circles 3, free");
+
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* board = nullptr;
+    ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                     reinterpret_cast<void**>(&board))));
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    ASSERT_TRUE(SUCCEEDED(board->get_accName(self, &name)));
+    EXPECT_EQ(std::wstring(name), L"Circles 3, free");
+    SysFreeString(name);
+    board->Release();
+    CoUninitialize();
 }
 
 TEST_F(StatusBarTest, WinnableDealsOnlyIsACheckItemThatToggles) {

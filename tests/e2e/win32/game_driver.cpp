@@ -11,9 +11,12 @@
 //   game_driver type CAPTION ID TEXT    sets the text of edit box ID
 //   game_driver answer [ID]             prints the text of the game's message box
 //                                       and presses its button ID (OK by default)
+//   game_driver spoken                  prints the accessible name of the game's
+//                                       board, as a screen reader asks for it
 //
 // Exits 1 when the window or control is not there within ten seconds.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -113,6 +116,29 @@ int answer(const char* id) {
     return 0;
 }
 
+// Asked as a screen reader asks: through the window's client object.
+int spoken() {
+    HWND game = FindWindowW(L"KELVARIN", nullptr);  // the main window's class
+    IAccessible* board = nullptr;
+    void** object = reinterpret_cast<void**>(&board);
+    if (game == nullptr ||
+        FAILED(AccessibleObjectFromWindow(game, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), object))) {
+        std::fprintf(stderr, "game_driver: the board has no accessible object\n");
+        return 1;
+    }
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const bool named = SUCCEEDED(board->get_accName(self, &name)) && name != nullptr;
+    char line[256] = {};
+    if (named) WideCharToMultiByte(CP_ACP, 0, name, -1, line, sizeof line, nullptr, nullptr);
+    std::printf("%s\n", line);
+    SysFreeString(name);
+    board->Release();
+    return named ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,6 +150,12 @@ int main(int argc, char** argv) {
     if (command == "select" && argc == 5) return select(waitForWindow(argv[2]), argv[3], argv[4]);
     if (command == "type" && argc == 5) return type(waitForWindow(argv[2]), argv[3], argv[4]);
     if (command == "answer" && argc <= 3) return answer(argc == 3 ? argv[2] : nullptr);
-    std::fprintf(stderr, "usage: game_driver wait|gone|click|rect|select|type|answer ...\n");
+    if (command == "spoken" && argc == 2) {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        const int result = spoken();
+        CoUninitialize();
+        return result;
+    }
+    std::fprintf(stderr, "usage: game_driver wait|gone|click|rect|select|type|answer|spoken ...\n");
     return 2;
 }
