@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "fake_host.h"
 #include "game/history.h"
@@ -101,30 +102,25 @@ TEST(MenuState, ShuffleByTilesAndEffects) {
 TEST(MenuState, PauseHoldsTheHelpers) {
     struct Case {
         int active, effect, paused;
-        bool pause, helpers;
-    } cases[] = {{1, EffectNone, 0, true, true},       {1, EffectNone, 1, true, false},
-                 {0, EffectVanishing, 0, true, false}, {0, EffectAppearing, 1, true, false},
+        bool pause, undo;
+    } cases[] = {{1, EffectNone, 0, true, true},         {1, EffectNone, 1, true, false},
+                 {0, EffectVanishing, 0, true, false},  {0, EffectAppearing, 1, true, false},
                  {0, EffectNone, 0, false, true}};
     for (const Case& c : cases) {
         auto app = newTestState();
         app->gameActive = c.active;
         app->paused = c.paused;
-        app->history.cursor = 1;
-        app->history.count = 2;
+        app->history.cursor = app->history.count = 1;
         app->history.gameEnded = c.active == 0 && c.effect == EffectNone;
-        for (int i = 0; i < 4; ++i) cellAt(app->board, 0, 0, 2 * i) = Cell{TypeWinds, 1};
-        cellAt(app->board, 0, 0, 0).effect = c.effect;
+        for (int i = 0; i < 4; ++i) cellAt(app->board, 0, 0, 2 * i) = Cell{TypeWinds, 1, c.effect};
         MenuItemState items[kMenuStateItems];
         computeMenuStates(*app, items);
-        SCOPED_TRACE(testing::Message() << "active " << c.active << ", effect " << c.effect
-                                        << ", paused " << c.paused);
-        EXPECT_EQ(items[9].id, IDM_PAUSE);
-        EXPECT_EQ(items[9].enabled, c.pause);
-        EXPECT_EQ(items[9].checked, c.paused != 0);
-        EXPECT_EQ(items[4].enabled, c.helpers && c.active != 0);  // Hint
-        EXPECT_EQ(items[6].enabled, c.helpers);                  // Undo
-        EXPECT_EQ(items[7].enabled, c.helpers);                  // Redo
-        EXPECT_EQ(items[8].enabled, c.helpers && c.effect == EffectNone);  // Shuffle
+        const MenuItemState& pause = items[9];
+        EXPECT_EQ(std::make_tuple(pause.id, pause.enabled, pause.checked), std::make_tuple(IDM_PAUSE, c.pause, c.paused != 0))
+            << c.active << c.effect << c.paused;
+        EXPECT_EQ(items[4].enabled, c.active && !c.paused);                    // Hint
+        EXPECT_EQ(items[6].enabled, c.undo);                                    // Undo
+        EXPECT_EQ(items[8].enabled, !c.paused && c.effect == EffectNone);      // Shuffle
     }
 }
 

@@ -19,8 +19,8 @@ namespace {
 
 const char* const kThreePuzzles =
     "[PUZZLE_1]\r\nNAME = classic.kvl\r\nPLAYED = 10\r\nWON = 5\r\nTIMED_WINS = 4\r\n"
-    "TOTAL_TIME = 1000\r\nBEST_TIME = 200\r\n"
-    "[PUZZLE_2]\r\nNAME = pyramid.kvl\r\nPLAYED = 3\r\nWON = 3\r\nTIMED_WINS = 3\r\n"
+    "TOTAL_TIME = 1002\r\nBEST_TIME = 200\r\n"
+    "[PUZZLE_2]\r\nNAME = pyramid.kvl\r\nPLAYED = 3\r\nWON = 2\r\nTIMED_WINS = 2\r\n"
     "TOTAL_TIME = 900\r\nBEST_TIME = -1\r\n"
     "[PUZZLE_3]\r\nNAME = (other)\r\nPLAYED = 2\r\n";
 
@@ -58,47 +58,43 @@ std::string fileText() {
 using StatisticsDialogTest = ScratchGame;
 
 TEST_F(StatisticsDialogTest, RowsFollowTheClickedHeaderAndResetAsksFirst) {
-    const std::string classic = "classic|10|5|50%|3:20|4:10";
-    const std::string pyramid = "pyramid|3|3|100%|-|5:00";
+    const std::string classic = "classic|10|5|50%|3:20|4:11";  // 250.5 seconds
+    const std::string pyramid = "pyramid|3|2|67%|-|7:30";
     const std::string other = "(other)|2|0|0%|-|-";
+    const char* const question = "Reset all statistics. Are you sure?";
     struct Case {
-        std::vector<int> clicks;
+        std::vector<int> clicks;  // on column headers
+        int reset;                // the answer to Reset's question; 0: Reset not clicked
         std::vector<std::string> rows;
     } const cases[] = {
-        {{}, {other, classic, pyramid}},
-        {{ColumnPlayed}, {other, pyramid, classic}},
-        {{ColumnPlayed, ColumnPlayed}, {classic, pyramid, other}},
-        {{ColumnWon, ColumnWonPercent}, {other, classic, pyramid}},
-        {{ColumnBestTime, ColumnBestTime}, {classic, other, pyramid}},
-        {{ColumnAverageTime, ColumnAverageTime}, {pyramid, classic, other}},
+        {{}, 0, {other, classic, pyramid}},
+        {{ColumnPlayed}, 0, {other, pyramid, classic}},
+        {{ColumnPlayed, ColumnPlayed}, 0, {classic, pyramid, other}},
+        {{ColumnWon, ColumnWonPercent}, 0, {other, classic, pyramid}},
+        {{ColumnBestTime, ColumnBestTime}, 0, {classic, other, pyramid}},
+        {{ColumnAverageTime, ColumnAverageTime}, 0, {pyramid, classic, other}},
+        {{}, IDNO, {other, classic, pyramid}},
+        {{}, IDYES, {}},
     };
     std::ofstream("Statistics.ini", std::ios::binary) << kThreePuzzles;
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.clicks.size() << " clicks, reset " << c.reset);
         std::vector<std::string> shown;
-        const DialogRun run = driveDialog("Statistics", [&] { openStatisticsDialog(app()); }, [&](HWND dialog) {
-            for (int column : c.clicks) clickHeader(dialog, column);
-            shown = rows(dialog);
-        });
-        EXPECT_TRUE(run.driven);
-        EXPECT_EQ(shown, c.rows) << c.clicks.size() << " clicks, the last on " << (c.clicks.empty() ? -1 : c.clicks.back());
-    }
-
-    for (int answer : {IDNO, IDYES}) {
-        std::vector<std::string> shown;
-        bool resetOffered = true;
+        bool resetOffered = false;
         const DialogRun run = driveDialog(
             "Statistics", [&] { openStatisticsDialog(app()); },
             [&](HWND dialog) {
-                clickButton(dialog, IDC_STATISTICS_RESET);
+                for (int column : c.clicks) clickHeader(dialog, column);
+                if (c.reset != 0) clickButton(dialog, IDC_STATISTICS_RESET);
                 shown = rows(dialog);
                 resetOffered = IsWindowEnabled(GetDlgItem(dialog, IDC_STATISTICS_RESET));
-                clickButton(dialog, IDCANCEL);  // Close
             },
-            answer);
-        EXPECT_EQ(run.messages, std::vector<std::string>{"Reset all statistics. Are you sure?"});
-        EXPECT_EQ(shown.size(), answer == IDYES ? 0u : 3u);
-        EXPECT_EQ(resetOffered, answer == IDNO);
-        EXPECT_EQ(fileText(), answer == IDYES ? "" : kThreePuzzles);
+            c.reset);
+        EXPECT_TRUE(run.driven);
+        EXPECT_EQ(shown, c.rows);
+        EXPECT_EQ(resetOffered, !c.rows.empty()) << "nothing to reset";
+        EXPECT_EQ(run.messages, c.reset != 0 ? std::vector<std::string>{question} : std::vector<std::string>{});
+        EXPECT_EQ(fileText(), c.rows.empty() ? "" : kThreePuzzles);
     }
 }
 
