@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <tuple>
 
 #include "fake_host.h"
 #include "game/history.h"
@@ -94,33 +93,6 @@ TEST(MenuState, ShuffleByTilesAndEffects) {
         cellAt(app->board, 0, 0, 0).effect = c.effect;
         EXPECT_EQ(states(*app)[8], std::make_pair(IDM_SHUFFLE, c.shuffle))
             << c.tiles << " tiles, effect " << c.effect << ", editor " << c.editor;
-    }
-}
-
-// Pause is offered while the game is played, a vanishing pair or the deal
-// appearing included, and is checked while paused; the helpers wait then.
-TEST(MenuState, PauseHoldsTheHelpers) {
-    struct Case {
-        int active, effect, paused;
-        bool pause, undo;
-    } cases[] = {{1, EffectNone, 0, true, true},         {1, EffectNone, 1, true, false},
-                 {0, EffectVanishing, 0, true, false},  {0, EffectAppearing, 1, true, false},
-                 {0, EffectNone, 0, false, true}};
-    for (const Case& c : cases) {
-        auto app = newTestState();
-        app->gameActive = c.active;
-        app->paused = c.paused;
-        app->history.cursor = app->history.count = 1;
-        app->history.gameEnded = c.active == 0 && c.effect == EffectNone;
-        for (int i = 0; i < 4; ++i) cellAt(app->board, 0, 0, 2 * i) = Cell{TypeWinds, 1, c.effect};
-        MenuItemState items[kMenuStateItems];
-        computeMenuStates(*app, items);
-        const MenuItemState& pause = items[9];
-        EXPECT_EQ(std::make_tuple(pause.id, pause.enabled, pause.checked), std::make_tuple(IDM_PAUSE, c.pause, c.paused != 0))
-            << c.active << c.effect << c.paused;
-        EXPECT_EQ(items[4].enabled, c.active && !c.paused);                    // Hint
-        EXPECT_EQ(items[6].enabled, c.undo);                                    // Undo
-        EXPECT_EQ(items[8].enabled, !c.paused && c.effect == EffectNone);      // Shuffle
     }
 }
 

@@ -1,52 +1,30 @@
-// Pause on the real main window: the paused board hidden, the clock held,
-// and what ends a pause.
+// Pause on the real main window: the clock held, and what ends a pause (the
+// hidden board is seen in tools/test-win32).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "game/geometry.h"
-#include "game/host.h"
 #include "game/tick.h"
 #include "resources/resource.h"
 #include "rules/moves.h"
 #include "scratch_game.h"
 #include "win32/animation_timer.h"
-#include "win32/background.h"
-#include "win32/paint_board.h"
 #include "win32/status_bar.h"
 
 namespace {
 
 struct PauseTest : ScratchGame {
-    // The deal shown on a white background, ready for play.
+    // The deal shown, ready for play.
     void SetUp() override {
         ScratchGame::SetUp();
-        app().view.backType = 0;
-        app().view.colorBack = 0xFFFFFF;
-        rebuildBackground(app());
         while (effectsRunning(app().board)) animationTick(app());
         syncAnimationTimer(app());
         syncClock(app());
         ASSERT_EQ(app().gameActive, 1);
     }
-    // Pixels of the painted board's area that are not the white background,
-    // and of those the ones in the ink colour.
-    void paintedPixels(int& notWhite, int& ink) {
-        int width = 0, height = 0;
-        clientSize(app(), width, height);
-        DibSurface dib = createDib(width, height);
-        paintBoard(app(), dib.surface.dc);
-        notWhite = ink = 0;
-        for (int y = 0; y < dib.height; ++y)
-            for (int x = 0; x < dib.width; ++x) {
-                const uint32_t rgb = pixelAt(dib, x, y);
-                notWhite += rgb != 0xFFFFFF;
-                ink += rgb == 0x8000FF;  // the default ink, 0xFF0080 as 0x00BBGGRR
-            }
-        releaseDib(dib);
-    }
 };
 
-TEST_F(PauseTest, ThePausedBoardIsHiddenAndStandsStillUntilTheGameGoesOn) {
+TEST_F(PauseTest, TheClockStandsStillUntilTheGameGoesOn) {
     struct Case {
         const char* name;
         UINT message;
@@ -64,10 +42,6 @@ TEST_F(PauseTest, ThePausedBoardIsHiddenAndStandsStillUntilTheGameGoesOn) {
         SendMessageA(window, WM_COMMAND, IDM_PAUSE, 0);
         ASSERT_EQ(app().paused, 1);
         EXPECT_FALSE(app().platform->clockTimerOn);
-        int notWhite = 0, ink = 0;
-        paintedPixels(notWhite, ink);
-        EXPECT_GT(ink, 1000) << "\"Paused\" in the ink colour";
-        EXPECT_LT(notWhite, 4000) << "nothing but the word";
 
         // A click that resumes selects nothing, not even the free tile it hit.
         Move move;
@@ -78,8 +52,6 @@ TEST_F(PauseTest, ThePausedBoardIsHiddenAndStandsStillUntilTheGameGoesOn) {
         EXPECT_EQ(app().selectedX, -1);
         if (!c.resumes) SendMessageA(window, WM_COMMAND, IDM_PAUSE, 0);
         EXPECT_TRUE(app().platform->clockTimerOn);
-        paintedPixels(notWhite, ink);
-        EXPECT_GT(notWhite, 100000) << "the board is back";
     }
 }
 
