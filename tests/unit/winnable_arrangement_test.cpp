@@ -95,6 +95,23 @@ TEST(Arrangement, BoardsThatNoOrderClearsAreRecognisedAndLeftAlone) {
     }
 }
 
+// Eight tiles on three layers where laying pairs at random soon runs into a
+// dead end: the search must back out of it, whatever the generator draws.
+TEST(Arrangement, ASearchThatMeetsADeadEndBacksOutAndArranges) {
+    const Tile tiles[] = {{0, 0, 1, TypeCircles, 1}, {0, 0, 3, TypeCircles, 1}, {0, 0, 5, TypeCircles, 2},
+                          {1, 0, 4, TypeCircles, 2}, {1, 0, 6, TypeCircles, 3}, {1, 1, 2, TypeCircles, 3},
+                          {2, 1, 4, TypeCircles, 4}, {2, 1, 7, TypeCircles, 4}};
+    Random random;
+    for (uint32_t seed = 1; seed <= 50; ++seed) {
+        auto board = std::make_unique<Board>();
+        for (const Tile& t : tiles) place(*board, t.z, t.y, t.x, t.type, t.number);
+        seedRandom(random, seed);
+        ClearingOrder order;
+        ASSERT_EQ(arrangeToWin(random, *board, &order), Arrangement::Arranged) << "seed " << seed;
+        EXPECT_TRUE(clearsBoard(*board, order.pairs, order.pairCount)) << "seed " << seed;
+    }
+}
+
 TEST(Shuffle, RescuesALostGameAsOneStepOfUndoAndRedo) {
     auto app = newTestState();
     for (const Tile& t : kTwoStacks) place(app->board, t.z, t.y, t.x, t.type, t.number);
