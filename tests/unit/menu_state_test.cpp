@@ -96,4 +96,39 @@ TEST(MenuState, ShuffleByTilesAndEffects) {
     }
 }
 
+// While paused nothing on the board may change: Hint, Undo, Redo and Shuffle
+// wait and Pause shows checked. Pause is offered while a game is in play, a
+// pair vanishing or the deal appearing included, and not once it has ended.
+TEST(MenuState, PauseHoldsTheHelpers) {
+    struct Case {
+        const char* what;
+        int paused, effect, active;
+        bool hint, steps, shuffle, pause;  // steps: Undo and Redo
+    } const cases[] = {
+        {"playing", 0, EffectNone, 1, true, true, true, true},
+        {"paused", 1, EffectNone, 1, false, false, false, true},
+        {"a pair vanishing", 0, EffectVanishing, 0, false, false, false, true},
+        {"paused while a pair vanishes", 1, EffectVanishing, 0, false, false, false, true},
+        {"the deal appearing", 0, EffectAppearing, 1, true, true, false, true},
+        {"ended", 0, EffectNone, 0, false, true, true, false},
+    };
+    for (const Case& c : cases) {
+        auto app = newTestState();
+        for (int i = 0; i < 3; ++i) cellAt(app->board, 0, 0, 2 * i) = Cell{TypeWinds, 1, c.effect};
+        app->gameActive = c.active;
+        app->paused = c.paused;
+        app->history.gameEnded = c.active == 0 && c.effect == EffectNone;
+        app->history.cursor = 1;
+        app->history.count = 2;
+        const std::vector<std::pair<int, bool>> all = states(*app);
+        const std::vector<std::pair<int, bool>> expected = {{IDM_HINT, c.hint},       {IDM_UNDO, c.steps},
+                                                            {IDM_REDO, c.steps},      {IDM_SHUFFLE, c.shuffle},
+                                                            {IDM_PAUSE, c.pause}};
+        EXPECT_EQ((std::vector<std::pair<int, bool>>{all[4], all[6], all[7], all[8], all[9]}), expected) << c.what;
+        MenuItemState items[kMenuStateItems];
+        computeMenuStates(*app, items);
+        EXPECT_EQ(items[9].checked, c.paused != 0) << c.what;
+    }
+}
+
 }  // namespace

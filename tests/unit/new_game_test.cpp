@@ -48,6 +48,7 @@ TEST_F(NewGame, DealsOnThePuzzleAndStartsTheLayersAppearing) {
     app->selectedX = 4;
     app->gameActive = 1;
     app->focused = 1;
+    app->paused = 1;
     start("flat.kvl");
     EXPECT_TRUE(dealtOn(app->board, *flatLayout()));
     EXPECT_EQ(std::memcmp(&app->puzzle, flatLayout().get(), sizeof(Board)), 0);
@@ -55,6 +56,7 @@ TEST_F(NewGame, DealsOnThePuzzleAndStartsTheLayersAppearing) {
     EXPECT_EQ(app->canSaveGame, 0);
     EXPECT_EQ(app->selectedX, -1);
     EXPECT_EQ(app->focused, 0);
+    EXPECT_EQ(app->paused, 0);
     EXPECT_EQ(app->gameActive, 1);  // a running game stays clickable while the layers appear
     EXPECT_EQ(cellAt(app->board, 0, 0, 0).effect, EffectAppearing);
     EXPECT_EQ(cellAt(app->board, 0, 0, 0).ticks, 10);
