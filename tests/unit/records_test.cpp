@@ -18,6 +18,7 @@
 #include "game/records.h"
 #include "game/save_and_load.h"
 #include "game/shuffle.h"
+#include "game/statistics_view.h"
 #include "game/tick.h"
 #include "game/undo.h"
 #include "rules/free_rule.h"
@@ -45,7 +46,7 @@ std::vector<PuzzleRecord> parsed(const std::string& text) {
     return records;
 }
 
-enum Action { Deal, TakePair, Win, Lose, Hint, Undo, Shuffle, Restart, LoadShipped, LoadHandMade, Create, Exit };
+enum Action { Deal, TakePair, Win, Lose, Hint, Undo, Shuffle, Restart, LoadShipped, LoadHandMade, Create, Exit, Reset };
 
 struct Step {
     Action action;
@@ -127,6 +128,7 @@ protected:
         case LoadHandMade: loadGame(*app, "hand-made.kvg", kMainWindow); return;
         case Create: return createPuzzle(*app);
         case Exit: return giveUpGame(*app);
+        case Reset: return resetStatistics(*app);
         }
     }
 
@@ -156,6 +158,10 @@ TEST_F(Records, EveryGameCountsOnceByHowItEnds) {
         {"Shuffle used", {{Deal}, {Shuffle}, {Win, 90}}, helped, false},
         {"a faster win", {{Deal}, {Win, 90}, {Deal}, {Win, 60}}, "apart.kvl 2 2 2 150 60", true},
         {"a slower win", {{Deal}, {Win, 60}, {Deal}, {Win, 90}}, "apart.kvl 2 2 2 150 60", false},
+        {"a win as fast as the best", {{Deal}, {Win, 60}, {Deal}, {Win, 60}}, "apart.kvl 2 2 2 120 60", false},
+        {"Undo out of a record-setting win", {{Deal}, {Win, 60}, {Undo}}, "", false},
+        {"Reset, then Undo out of a game counted before it", {{Deal}, {Win, 60}, {Deal}, {Lose}, {Reset}, {Undo}},
+         "", false},
         {"loaded on a shipped field", {{LoadShipped}, {Win}, {Exit}}, "classic.kvl 1 1 0 0 -1", false},
         {"loaded on a hand-made field", {{Deal}, {Win, 70}, {LoadHandMade}, {Win}},
          "apart.kvl 1 1 1 70 70; (other) 1 1 0 0 -1", false},
@@ -197,6 +203,7 @@ TEST(StatisticsFile, DamagedTextIsReadAsFarAsItMakesSenseAndWrittenBackClean) {
         {"one section twice", good + "[puzzle_1]\nNAME = b\nPLAYED = 3\n", "classic.kvl 12 5 4 1510 301"},
         {"counts beyond 32 bits", p + "2147483647\n[Q]\nNAME=A\nPLAYED=2147483647", "a 2147483647 0 0 0 -1"},
         {"a name in blanks and quotes", "[P]\nNAME = \" 'a.kvl'\t\"\nPLAYED = 1", "a.kvl 1 0 0 0 -1"},
+        {"a name with a quote at its start only", "[P]\nNAME = \"a.kvl\nPLAYED = 1", "\"a.kvl 1 0 0 0 -1"},
         {"another program's file", "\r\n[VIEW]\r\nSCALE = 3\r\n[LAST]\r\nGAME = a.kvl\r\n", ""},
     };
     for (const Case& c : cases) {
@@ -207,6 +214,17 @@ TEST(StatisticsFile, DamagedTextIsReadAsFarAsItMakesSenseAndWrittenBackClean) {
     std::vector<PuzzleRecord> records = parsed(good);
     records.push_back(emptyRecord("never played"));
     EXPECT_EQ(composeStatistics(records), good);
+}
+
+// Times as the clock shows them, in both time columns of the Statistics dialog.
+TEST(StatisticsView, TimesTakeHoursFromTheFirstHourOn) {
+    const std::pair<int, const char*> rows[] = {
+        {0, "0:00"}, {59, "0:59"}, {3599, "59:59"}, {3600, "1:00:00"}, {3661, "1:01:01"}, {36000, "10:00:00"}};
+    for (const auto& [seconds, text] : rows) {
+        const PuzzleRecord record{"a.kvl", 1, 1, 1, seconds, seconds};
+        EXPECT_EQ(statisticsCell(record, ColumnBestTime), text);
+        EXPECT_EQ(statisticsCell(record, ColumnAverageTime), text);
+    }
 }
 
 }  // namespace
