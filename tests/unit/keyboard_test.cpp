@@ -11,6 +11,7 @@
 #include "game/hint.h"
 #include "game/keyboard.h"
 #include "game/tick.h"
+#include "game/undo.h"
 #include "rules/tile_set.h"
 #include "test_boards.h"
 
@@ -18,8 +19,10 @@ namespace {
 
 // Row 0 of three tiles, its middle one under a tile of layer 1, and apart a
 // tile with another floating two layers over it (both free); below them a
-// row offset by half a tile. Faces at full size: (0,0,0) centre (48, 60),
-// (2,0,1) (120, 36), (4,0,0) (240, 60), (1,3,0) (96, 240), (3,3,0) (192, 240).
+// row offset by half a tile, and under that a tile whose lower half lies
+// under a tile of layer 1 half a row down. Faces at full size: (0,0,0) centre
+// (48, 60), (2,0,1) (120, 36), (4,0,0) (240, 60), (1,3,0) (96, 240), (3,3,0)
+// (192, 240), (1,6,0) (96, 420), (1,7,1) (72, 456).
 void layOut(Board& board) {
     place(board, 0, 0, 8, TypeWinds, 1);
     place(board, 2, 0, 8, TypeWinds, 2);
@@ -29,6 +32,8 @@ void layOut(Board& board) {
     place(board, 1, 0, 2, TypeBamboo, 1);
     place(board, 0, 3, 1, TypeBamboo, 2);
     place(board, 0, 3, 3, TypeBamboo, 3);
+    place(board, 0, 6, 1, TypeBamboo, 4);
+    place(board, 1, 7, 1, TypeBamboo, 5);
 }
 
 bool same(const Anchor& a, const Anchor& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
@@ -51,15 +56,17 @@ TEST(Keyboard, ArrowsFindTheNearestTileSeenFromAboveAndTabTheNextFreeOne) {
         {"up, the nearer of two", {1, 3, 0}, kKeyUp, {2, 0, 1}},
         {"left within the offset row", {3, 3, 0}, kKeyLeft, {1, 3, 0}},
         {"left, nothing within 45 degrees", {1, 3, 0}, kKeyLeft, none},
+        {"down, over a tile half covered from above", {1, 3, 0}, kKeyDown, {1, 7, 1}},
         {"first Tab", none, kKeyTab, {0, 0, 0}},
-        {"first Shift+Tab", none, -kKeyTab, {3, 3, 0}},
+        {"first Shift+Tab", none, -kKeyTab, {1, 7, 1}},
         {"Tab, the upper tile of a place first", {0, 0, 0}, kKeyTab, {2, 0, 1}},
         {"Tab past the covered tile", {2, 0, 1}, kKeyTab, {4, 0, 0}},
         {"Tab, the upper of two free tiles in one place first", {4, 0, 0}, kKeyTab, {8, 0, 2}},
         {"Tab to the lower", {8, 0, 2}, kKeyTab, {8, 0, 0}},
         {"Tab to the next row", {8, 0, 0}, kKeyTab, {1, 3, 0}},
-        {"Tab round the end", {3, 3, 0}, kKeyTab, {0, 0, 0}},
-        {"Shift+Tab round the start", {0, 0, 0}, -kKeyTab, {3, 3, 0}},
+        {"Tab past a tile half covered from above", {3, 3, 0}, kKeyTab, {1, 7, 1}},
+        {"Tab round the end", {1, 7, 1}, kKeyTab, {0, 0, 0}},
+        {"Shift+Tab round the start", {0, 0, 0}, -kKeyTab, {1, 7, 1}},
         {"Shift+Tab", {1, 3, 0}, -kKeyTab, {8, 0, 0}},
     };
     for (const Row& row : rows) {
@@ -100,6 +107,9 @@ TEST(Keyboard, TheFocusedTileInWords) {
     app->selectedX = 3, app->selectedY = 3, app->selectedZ = 0;
     focusOn(*app, {3, 3, 0});
     EXPECT_EQ(focusedTileText(*app), "Bamboo 3, free, selected");
+    place(app->board, 0, 6, 3, TypeBamboo, 6);
+    focusOn(*app, {3, 6, 0});
+    EXPECT_EQ(focusedTileText(*app), "Bamboo 6, free") << "another row of the selected tile's column";
 }
 
 // Space acts as the selecting click on the focused tile, Escape as the other
@@ -112,6 +122,9 @@ TEST(Keyboard, KeysPlayAsClicksDoAndTheFocusFollowsTheTiles) {
     place(app->board, 0, 0, 12, TypeWinds, 1);
     app->gameActive = 1;
 
+    EXPECT_TRUE(onBoardKey(*app, kKeyTab, true));
+    EXPECT_EQ(app->focusX, 12) << "a first Shift+Tab goes to the last free tile";
+    clearFocus(*app);
     EXPECT_TRUE(onBoardKey(*app, kKeyDown, false));
     EXPECT_EQ(app->focusShown, 1);
     EXPECT_TRUE(onBoardKey(*app, kKeySpace, false));
@@ -141,6 +154,22 @@ TEST(Keyboard, KeysPlayAsClicksDoAndTheFocusFollowsTheTiles) {
     EXPECT_EQ(app->focusX, 0) << "Hint takes the focus to its pair's first tile";
 }
 
+TEST(Keyboard, UndoPuttingAPairBackOverTheFocusTakesTheFocusUpToIt) {
+    auto app = newTestState();
+    place(app->board, 0, 0, 0, TypeWinds, 1);
+    place(app->board, 1, 0, 0, TypeWinds, 2);
+    place(app->board, 1, 0, 6, TypeWinds, 2);
+    app->gameActive = 1;
+    for (const Anchor& tile : {Anchor{0, 0, 1}, Anchor{6, 0, 1}}) {
+        focusOn(*app, tile);
+        onBoardKey(*app, kKeySpace, false);
+    }
+    for (int tick = 0; tick < 25; ++tick) animationTick(*app);
+    ASSERT_TRUE(app->focusZ == 0 && app->focusX == 0) << "the pair gone, the tile under it";
+    undoStep(*app);
+    EXPECT_TRUE(app->focused == 1 && app->focusZ == 1 && app->focusX == 0) << "the tile seen on top";
+}
+
 TEST(Keyboard, TheEditorsCursorPlacesAndRemovesAsTheMouseDoes) {
     auto app = newTestState();
     app->editorMode = 1;
@@ -158,6 +187,12 @@ TEST(Keyboard, TheEditorsCursorPlacesAndRemovesAsTheMouseDoes) {
     EXPECT_EQ(fakeHost().sounds(), std::vector<int>{SoundError}) << "overlaps the position placed";
     onBoardKey(*app, kKeyDelete, false);
     EXPECT_EQ(countTiles(app->board), 0) << "Delete on its right half removes it";
+
+    onBoardClick(*app, kLeftButtonDown, 5000, 5000);  // off the grid
+    onBoardKey(*app, kKeyRight, false);
+    EXPECT_TRUE(app->focusShown == 1 && app->focusX == 2) << "the first key after a click only shows it";
+    for (int key = 0; key < kCols + kRows; ++key) onBoardKey(*app, key < kCols ? kKeyRight : kKeyDown, false);
+    EXPECT_TRUE(app->focusX == kCols - 1 && app->focusY == kRows - 1) << "nor does it leave on the right or below";
 }
 
 }  // namespace
