@@ -156,9 +156,9 @@ TEST(Keyboard, KeysPlayAsClicksDoAndTheFocusFollowsTheTiles) {
 
 TEST(Keyboard, UndoPuttingAPairBackOverTheFocusTakesTheFocusUpToIt) {
     auto app = newTestState();
-    place(app->board, 0, 0, 0, TypeWinds, 1);
-    place(app->board, 1, 0, 0, TypeWinds, 2);
-    place(app->board, 1, 0, 6, TypeWinds, 2);
+    // A tile under one of a pair, the pair to be taken and put back.
+    for (const Anchor& tile : {Anchor{0, 0, 0}, Anchor{0, 0, 1}, Anchor{6, 0, 1}})
+        place(app->board, tile.z, tile.y, tile.x, TypeWinds, 1 + tile.z);
     app->gameActive = 1;
     for (const Anchor& tile : {Anchor{0, 0, 1}, Anchor{6, 0, 1}}) {
         focusOn(*app, tile);
