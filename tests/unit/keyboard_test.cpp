@@ -137,6 +137,7 @@ TEST(Keyboard, KeysPlayAsClicksDoAndTheFocusFollowsTheTiles) {
     EXPECT_FALSE(onBoardKey(*app, 'A', false));
 
     place(app->board, 0, 0, 0, TypeWinds, 2);
+    app->gameActive = 1;  // the tile put down gives a pair again
     showHint(*app);
     EXPECT_EQ(app->focusX, 0) << "Hint takes the focus to its pair's first tile";
 }
