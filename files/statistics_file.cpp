@@ -2,23 +2,16 @@
 
 #include <algorithm>
 #include <cstring>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
+
+#include <sys/stat.h>
 
 #include "files/file_path.h"
 #include "files/profile.h"
 #include "files/whole_file.h"
 
 namespace {
-
-// Whatever a hand or a crash did to the numbers, the record that comes out
-// could have been written by the program.
-void mend(PuzzleRecord& r) {
-    r.played = std::max(r.played, 0);
-    r.won = std::clamp(r.won, 0, r.played);
-    r.timedWins = std::clamp(r.timedWins, 0, r.won);
-    if (r.timedWins == 0 || r.totalTime < 0) r.timedWins = r.totalTime = 0;
-    if (r.bestTime < 0 || r.bestTime > r.totalTime || r.timedWins == 0) r.bestTime = -1;
-}
 
 PuzzleRecord readRecord(const Profile& profile, const char* section) {
     PuzzleRecord r = emptyRecord("");
@@ -29,7 +22,7 @@ PuzzleRecord readRecord(const Profile& profile, const char* section) {
     r.timedWins = profileInt(profile, section, "TIMED_WINS", 0);
     r.totalTime = profileInt(profile, section, "TOTAL_TIME", 0);
     r.bestTime = profileInt(profile, section, "BEST_TIME", -1);
-    mend(r);
+    mendRecord(r);
     return r;
 }
 
@@ -41,11 +34,24 @@ void addRecord(PuzzleRecord& sum, const PuzzleRecord& r) {
     if (r.bestTime >= 0 && (sum.bestTime < 0 || r.bestTime < sum.bestTime)) sum.bestTime = r.bestTime;
 }
 
+std::string upperCase(std::string text) {
+    for (char& c : text) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    return text;
+}
+
 void appendKey(std::string& text, const char* key, const std::string& value) {
     text += std::string(key) + " = " + value + "\r\n";
 }
 
 }  // namespace
+
+void mendRecord(PuzzleRecord& r) {
+    r.played = std::max(r.played, 0);
+    r.won = std::clamp(r.won, 0, r.played);
+    r.timedWins = std::clamp(r.timedWins, 0, r.won);
+    if (r.timedWins == 0 || r.totalTime < 0) r.timedWins = r.totalTime = 0;
+    if (r.bestTime < 0 || r.bestTime > r.totalTime || r.timedWins == 0) r.bestTime = -1;
+}
 
 PuzzleRecord emptyRecord(const char* name) {
     PuzzleRecord r{};
@@ -57,26 +63,31 @@ PuzzleRecord emptyRecord(const char* name) {
 void readStatisticsFrom(const Profile& profile, std::vector<PuzzleRecord>& records) {
     records.clear();
     // A section that appears twice is one section to the reader: read once.
-    std::set<std::string> seen;
+    // A file may hold a great many sections: sections and puzzles are found
+    // by their upper-case names, not by a search through all of them.
+    std::unordered_set<std::string> seen;
+    std::unordered_map<std::string, size_t> puzzles;
     for (const ProfileEntry& entry : profile.entries) {
-        const std::string key = profile.text.substr(entry.key.start, entry.key.length);
-        if (compareNames(key.data(), key.size(), "NAME", 4) != 0) continue;
+        const char* key = profile.text.data() + entry.key.start;
+        if (compareNames(key, entry.key.length, "NAME", 4) != 0) continue;
         // Looked up by name, a section ends at a NUL byte.
         const std::string section =
             profile.text.substr(entry.section.start, entry.section.length).c_str();
-        std::string folded = section;
-        for (char& c : folded) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        if (!seen.insert(folded).second) continue;
+        if (!seen.insert(upperCase(section)).second) continue;
         const PuzzleRecord r = readRecord(profile, section.c_str());
         if (r.name[0] == '\0' || r.played == 0) continue;
-        addRecord(recordOf(records, r.name), r);
+        const auto found = puzzles.emplace(upperCase(r.name), records.size());
+        if (found.second) records.push_back(emptyRecord(r.name));
+        addRecord(records[found.first->second], r);
     }
 }
 
-void readStatistics(const char* windowsPath, std::vector<PuzzleRecord>& records) {
+bool readStatistics(const char* windowsPath, std::vector<PuzzleRecord>& records) {
     Profile profile;
-    loadProfile(profile, windowsPath);
+    const bool read = loadProfile(profile, windowsPath);
     readStatisticsFrom(profile, records);
+    struct stat info;
+    return read || stat(hostPath(windowsPath).c_str(), &info) != 0;
 }
 
 std::string composeStatistics(const std::vector<PuzzleRecord>& records) {

@@ -56,7 +56,7 @@ void newGame(AppState& app) {
     clearFocus(app);
 
     dealBoard(app);
-    app.secondsPlayed = 0;
+    resetClock(app);
 
     app.editorMode = 0;
     app.canSaveGame = 0;

@@ -107,7 +107,7 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     app.editorMode = 0;
     app.gameActive = 1;
     app.selectedX = -1;
-    app.secondsPlayed = 0;
+    resetClock(app);
     refreshMenu(app);
     layoutBoard(app);
     requestRepaint(app);

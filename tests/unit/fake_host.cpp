@@ -75,6 +75,7 @@ void showMessage(AppState&, Owner owner, const char* text, MessageIcon icon) {
     call.icon = icon;
     call.owner = owner;
     fakeHost().calls.push_back(call);
+    fakeHost().now += fakeHost().messageOpenFor;
 }
 
 bool askYesNo(AppState&, Owner owner, const char* text) {

@@ -24,7 +24,8 @@ struct FakeHost {
     std::deque<bool> answers;  // for askYesNo; No when empty
     int clientWidth = 1280;
     int clientHeight = 960;
-    int64_t now = 0;  // monotonicMilliseconds
+    int64_t now = 0;              // monotonicMilliseconds
+    int64_t messageOpenFor = 0;   // each message box moves `now` on by this
     MenuItemState menu[kMenuStateItems]{};  // as the last refreshMenu left it
 
     void reset() { *this = FakeHost{}; }

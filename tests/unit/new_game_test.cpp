@@ -125,11 +125,11 @@ TEST_F(NewGame, WinnableDealsOnlyBuildsADealThatCanBeWon) {
     for (const Row& row : rows) {
         fakeHost().reset();
         app->winnableOnly = 1;
-        app->secondsPlayed = 99;
+        app->clock.played = 99000;
         start(row.puzzle);
         EXPECT_EQ(fakeHost().messages(), row.messages) << row.puzzle;
         EXPECT_EQ(countTiles(app->board), kTileCount) << row.puzzle;
-        EXPECT_EQ(app->secondsPlayed, 0) << row.puzzle;  // the clock starts again
+        EXPECT_EQ(secondsPlayed(*app), 0) << row.puzzle;  // the clock starts again
     }
     start("flat.kvl");
     for (Cell& cell : app->board.cells) cell.effect = EffectNone;
