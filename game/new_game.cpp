@@ -8,6 +8,7 @@
 #include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
+#include "game/play_clock.h"
 #include "game/host.h"
 #include "game/records.h"
 #include "rules/deal.h"

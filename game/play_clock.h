@@ -7,12 +7,6 @@
 
 struct AppState;
 
-struct PlayClock {
-    int64_t played;   // milliseconds counted up to `since`
-    int64_t since;    // when it last started, while it runs
-    int32_t running;
-};
-
 // A new deal or a loaded game: nothing played yet, the clock stands.
 void resetClock(AppState& app);
 

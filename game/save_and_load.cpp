@@ -13,6 +13,7 @@
 #include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
+#include "game/play_clock.h"
 #include "game/records.h"
 
 bool writeTextFile(AppState& app, const std::string& text, Owner owner) {

@@ -6,6 +6,7 @@
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "game/new_game.h"
+#include "game/play_clock.h"
 #include "rules/moves.h"
 #include "rules/random.h"
 #include "rules/solver.h"
