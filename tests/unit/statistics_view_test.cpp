@@ -2,21 +2,14 @@
 
 #include "game/statistics_view.h"
 
-namespace {
-
-// The share won rounds to the nearest, but says 100 % only when every game
-// was won and 0 % only when none was.
+// The share won says 100 % only when every game was won, 0 % only when none was.
 TEST(StatisticsView, TheShareWonIsAllOrNoneOnlyWhenItIs) {
-    struct Row {
-        int played, won;
-        const char* text;
-    } const rows[] = {{3, 2, "67%"}, {200, 199, "99%"}, {201, 1, "1%"}, {200, 200, "100%"}, {5, 0, "0%"}, {0, 0, "-"}};
-    for (const Row& row : rows) {
+    const struct { int played, won; const char* text; } rows[] = {
+        {3, 2, "67%"}, {200, 199, "99%"}, {201, 1, "1%"}, {200, 200, "100%"}, {5, 0, "0%"}, {0, 0, "-"}};
+    for (const auto& row : rows) {
         PuzzleRecord r = emptyRecord("a.kvl");
         r.played = row.played;
         r.won = row.won;
         EXPECT_EQ(statisticsCell(r, ColumnWonPercent), row.text) << row.won << " of " << row.played;
     }
 }
-
-}  // namespace
