@@ -200,7 +200,9 @@ TEST_F(Records, AnUnreadableFileIsLeftAsItIsAndSaidOnce) {
     EXPECT_EQ(said, 1);
 }
 
-// A failed write is said once, however many games end after it.
+#ifndef _WIN32
+// A failed write is said once, however many games end after it. (Windows
+// keeps the current folder from being removed.)
 TEST_F(Records, AFailedWriteIsSaidOnce) {
     std::filesystem::create_directory("gone");
     std::filesystem::current_path("gone");
@@ -215,6 +217,7 @@ TEST_F(Records, AFailedWriteIsSaidOnce) {
     EXPECT_EQ(fakeHost().messages(),
               std::vector<std::string>{"The records of play could not be written to Statistics.ini."});
 }
+#endif
 
 TEST(StatisticsFile, DamagedTextIsReadAsFarAsItMakesSenseAndWrittenBackClean) {
     const std::string good =
