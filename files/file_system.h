@@ -12,6 +12,9 @@ bool syncToDisk(std::FILE* file);
 // Renames `from` to `to`, replacing an existing `to` in one step.
 bool replaceFile(const char* from, const char* to);
 
+// This process's number, which no other process running has.
+unsigned long processId();
+
 // Creates one folder level; false when it could not (it may already exist).
 bool createFolder(const char* path);
 

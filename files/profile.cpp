@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "files/file_path.h"
 #include "files/whole_file.h"
@@ -35,18 +36,24 @@ int compareEntry(const Profile& profile, const ProfileEntry& entry, const char* 
     return compareNames(text + entry.key.start, entry.key.length, key, keyLength);
 }
 
+// Orders entry names by hash, then by the names themselves.
+bool nameBefore(const Profile& profile, const ProfileName& name, uint64_t hash, const char* section,
+                size_t sectionLength, const char* key, size_t keyLength) {
+    if (name.hash != hash) return name.hash < hash;
+    return compareEntry(profile, profile.entries[name.entry], section, sectionLength, key, keyLength) < 0;
+}
+
 const ProfileEntry* findEntry(const Profile& profile, const char* section, const char* key) {
     const size_t sectionLength = std::strlen(section);
     const size_t keyLength = std::strlen(key);
+    const uint64_t hash = nameHash(section, sectionLength, key, keyLength);
     const auto first =
-        std::partition_point(profile.byName.begin(), profile.byName.end(), [&](uint32_t index) {
-            return compareEntry(profile, profile.entries[index], section, sectionLength, key,
-                                keyLength) < 0;
+        std::partition_point(profile.byName.begin(), profile.byName.end(), [&](const ProfileName& name) {
+            return nameBefore(profile, name, hash, section, sectionLength, key, keyLength);
         });
-    if (first == profile.byName.end()) return nullptr;
-    const ProfileEntry& entry = profile.entries[*first];
-    return compareEntry(profile, entry, section, sectionLength, key, keyLength) == 0 ? &entry
-                                                                                    : nullptr;
+    if (first == profile.byName.end() || first->hash != hash) return nullptr;
+    const ProfileEntry& entry = profile.entries[first->entry];
+    return compareEntry(profile, entry, section, sectionLength, key, keyLength) == 0 ? &entry : nullptr;
 }
 
 void parseLine(Profile& profile, size_t start, size_t end, bool& inSection, ProfileSpan& section) {
@@ -71,9 +78,10 @@ void parseLine(Profile& profile, size_t start, size_t end, bool& inSection, Prof
 
 }  // namespace
 
-void parseProfile(Profile& profile, std::string text) {
+void splitProfile(Profile& profile, std::string text) {
     profile.text = std::move(text);
     profile.entries.clear();
+    profile.byName.clear();
     const std::string& all = profile.text;
     bool inSection = false;
     ProfileSpan section{0, 0};
@@ -84,14 +92,25 @@ void parseProfile(Profile& profile, std::string text) {
         parseLine(profile, start, i, inSection, section);
         start = i + 1;
     }
+}
+
+void parseProfile(Profile& profile, std::string text) {
+    splitProfile(profile, std::move(text));
+    const std::string& all = profile.text;
     profile.byName.resize(profile.entries.size());
-    for (size_t i = 0; i < profile.byName.size(); ++i) profile.byName[i] = static_cast<uint32_t>(i);
+    for (size_t i = 0; i < profile.byName.size(); ++i) {
+        const ProfileEntry& entry = profile.entries[i];
+        profile.byName[i] = ProfileName{nameHash(all.data() + entry.section.start, entry.section.length,
+                                                 all.data() + entry.key.start, entry.key.length),
+                                        static_cast<uint32_t>(i)};
+    }
     // Equal names stay in the order of the text: the first of them wins.
-    std::sort(profile.byName.begin(), profile.byName.end(), [&](uint32_t a, uint32_t b) {
-        const ProfileEntry& y = profile.entries[b];
-        const int order = compareEntry(profile, profile.entries[a], all.data() + y.section.start,
+    std::sort(profile.byName.begin(), profile.byName.end(), [&](const ProfileName& a, const ProfileName& b) {
+        const ProfileEntry& y = profile.entries[b.entry];
+        if (a.hash != b.hash) return a.hash < b.hash;
+        const int order = compareEntry(profile, profile.entries[a.entry], all.data() + y.section.start,
                                        y.section.length, all.data() + y.key.start, y.key.length);
-        return order != 0 ? order < 0 : a < b;
+        return order != 0 ? order < 0 : a.entry < b.entry;
     });
 }
 
@@ -112,21 +131,36 @@ void profileString(const Profile& profile, const char* section, const char* key,
     out[length] = '\0';
 }
 
+uint64_t nameHash(const char* section, size_t sectionLength, const char* key, size_t keyLength) {
+    // FNV-1a over the lower-case names, with the lengths between them.
+    uint64_t hash = 14695981039346656037ULL;
+    const auto add = [&](unsigned char c) { hash = (hash ^ c) * 1099511628211ULL; };
+    for (const auto& [name, length] : {std::pair{section, sectionLength}, std::pair{key, keyLength}}) {
+        for (size_t i = 0; i < length; ++i) add(static_cast<unsigned char>(name[i] >= 'A' && name[i] <= 'Z' ? name[i] - 'A' + 'a' : name[i]));
+        for (int shift = 0; shift < 64; shift += 8) add(static_cast<unsigned char>(static_cast<uint64_t>(length) >> shift));
+    }
+    return hash;
+}
+
 int32_t profileInt(const Profile& profile, const char* section, const char* key,
                    int32_t fallback) {
     const ProfileEntry* entry = findEntry(profile, section, key);
     if (entry == nullptr) return fallback;
-    const char* c = profile.text.data() + entry->value.start;
-    const char* end = c + entry->value.length;
+    return parseProfileInt(profile.text.data() + entry->value.start, entry->value.length, fallback);
+}
+
+int32_t parseProfileInt(const char* value, size_t length, int32_t fallback) {
+    const char* c = value;
+    const char* end = c + length;
     const bool negative = c < end && *c == '-';
     if (c < end && (*c == '-' || *c == '+')) ++c;
     if (c == end) return fallback;
     const int64_t limit = negative ? 2147483648LL : 2147483647LL;
-    int64_t value = 0;
+    int64_t value64 = 0;
     for (; c < end; ++c) {
         if (*c < '0' || *c > '9') return fallback;
-        value = value * 10 + (*c - '0');
-        if (value > limit) return fallback;
+        value64 = value64 * 10 + (*c - '0');
+        if (value64 > limit) return fallback;
     }
-    return static_cast<int32_t>(negative ? -value : value);
+    return static_cast<int32_t>(negative ? -value64 : value64);
 }

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <set>
+
+#include <sys/stat.h>
 
 #include "files/file_path.h"
 #include "files/profile.h"
@@ -10,26 +11,68 @@
 
 namespace {
 
-// Whatever a hand or a crash did to the numbers, the record that comes out
-// could have been written by the program.
-void mend(PuzzleRecord& r) {
-    r.played = std::max(r.played, 0);
-    r.won = std::clamp(r.won, 0, r.played);
-    r.timedWins = std::clamp(r.timedWins, 0, r.won);
-    if (r.timedWins == 0 || r.totalTime < 0) r.timedWins = r.totalTime = 0;
-    if (r.bestTime < 0 || r.bestTime > r.totalTime || r.timedWins == 0) r.bestTime = -1;
+// The keys of a puzzle's section, and the first value of each in the
+// section (first in the text, as the profile reader takes it); null when the
+// section has none.
+enum RecordKey { KeyName, KeyPlayed, KeyWon, KeyTimedWins, KeyTotalTime, KeyBestTime, kRecordKeys };
+const char* const kRecordKeyNames[kRecordKeys] = {"NAME", "PLAYED", "WON", "TIMED_WINS", "TOTAL_TIME", "BEST_TIME"};
+
+struct SectionValues {
+    ProfileSpan name;
+    const ProfileSpan* values[kRecordKeys];
+    bool read;  // its record is taken
+};
+
+// Names found by their hash, without regard to case: an open-addressed table
+// of 1 + the index of each name in the caller's list (0 = a free slot),
+// allocated once.
+struct NameTable {
+    std::vector<uint64_t> hashes;
+    std::vector<uint32_t> slots;
+};
+
+void startTable(NameTable& table, size_t names) {
+    size_t size = 16;
+    while (size < 2 * names) size *= 2;
+    table.hashes.assign(size, 0);
+    table.slots.assign(size, 0);
 }
 
-PuzzleRecord readRecord(const Profile& profile, const char* section) {
+// The slot of the name whose hash is `hash` and for whose index `same` is
+// true: taken by it, or else the free slot where it belongs.
+template <typename Same>
+uint32_t& slotOf(NameTable& table, uint64_t hash, Same same) {
+    const size_t mask = table.slots.size() - 1;
+    size_t at = hash & mask;
+    while (table.slots[at] != 0 && (table.hashes[at] != hash || !same(table.slots[at] - 1))) at = (at + 1) & mask;
+    table.hashes[at] = hash;  // kept when the caller fills the slot
+    return table.slots[at];
+}
+
+int recordKeyOf(const Profile& profile, const ProfileEntry& entry) {
+    if (entry.key.length < 3 || entry.key.length > 10) return kRecordKeys;
+    for (int k = 0; k < kRecordKeys; ++k)
+        if (compareNames(profile.text.data() + entry.key.start, entry.key.length, kRecordKeyNames[k],
+                         std::strlen(kRecordKeyNames[k])) == 0)
+            return k;
+    return kRecordKeys;
+}
+
+PuzzleRecord readRecord(const Profile& profile, const SectionValues& section) {
+    const auto number = [&](int key, int32_t fallback) {
+        const ProfileSpan* value = section.values[key];
+        return value == nullptr ? fallback : parseProfileInt(profile.text.data() + value->start, value->length, fallback);
+    };
     PuzzleRecord r = emptyRecord("");
-    profileString(profile, section, "NAME", "", r.name);
+    if (const ProfileSpan* name = section.values[KeyName])
+        setText(r.name, profile.text.substr(name->start, std::min<size_t>(name->length, kTextSize - 1)));
     cleanName(r.name);
-    r.played = profileInt(profile, section, "PLAYED", 0);
-    r.won = profileInt(profile, section, "WON", 0);
-    r.timedWins = profileInt(profile, section, "TIMED_WINS", 0);
-    r.totalTime = profileInt(profile, section, "TOTAL_TIME", 0);
-    r.bestTime = profileInt(profile, section, "BEST_TIME", -1);
-    mend(r);
+    r.played = number(KeyPlayed, 0);
+    r.won = number(KeyWon, 0);
+    r.timedWins = number(KeyTimedWins, 0);
+    r.totalTime = number(KeyTotalTime, 0);
+    r.bestTime = number(KeyBestTime, -1);
+    mendRecord(r);
     return r;
 }
 
@@ -47,6 +90,14 @@ void appendKey(std::string& text, const char* key, const std::string& value) {
 
 }  // namespace
 
+void mendRecord(PuzzleRecord& r) {
+    r.played = std::max(r.played, 0);
+    r.won = std::clamp(r.won, 0, r.played);
+    r.timedWins = std::clamp(r.timedWins, 0, r.won);
+    if (r.timedWins == 0 || r.totalTime < 0) r.timedWins = r.totalTime = 0;
+    if (r.bestTime < 0 || r.bestTime > r.totalTime || r.timedWins == 0) r.bestTime = -1;
+}
+
 PuzzleRecord emptyRecord(const char* name) {
     PuzzleRecord r{};
     setText(r.name, name);  // names come from buffers of the same size
@@ -56,27 +107,74 @@ PuzzleRecord emptyRecord(const char* name) {
 
 void readStatisticsFrom(const Profile& profile, std::vector<PuzzleRecord>& records) {
     records.clear();
-    // A section that appears twice is one section to the reader: read once.
-    std::set<std::string> seen;
+    const char* text = profile.text.data();
+    // One pass gathers the keys of every section (a section that appears
+    // twice is one section, as to any reader of the file); the puzzles are
+    // then found by name. A file at the size limit may hold some 150,000
+    // sections: nothing here searches through all of them, and the entries
+    // of one section line are looked up together.
+    std::vector<SectionValues> sections;
+    size_t sectionLines = 0;
+    for (size_t i = 0; i < profile.entries.size(); ++i)
+        sectionLines += i == 0 || profile.entries[i].section.start != profile.entries[i - 1].section.start;
+    NameTable sectionTable;
+    startTable(sectionTable, sectionLines);
+    SectionValues* current = nullptr;
+    for (size_t i = 0; i < profile.entries.size(); ++i) {
+        const ProfileEntry& entry = profile.entries[i];
+        if (i == 0 || entry.section.start != profile.entries[i - 1].section.start) {
+            const ProfileSpan name = entry.section;
+            uint32_t& slot = slotOf(sectionTable, nameHash(text + name.start, name.length, "", 0), [&](uint32_t s) {
+                return compareNames(text + sections[s].name.start, sections[s].name.length, text + name.start,
+                                    name.length) == 0;
+            });
+            if (slot == 0) {
+                sections.push_back(SectionValues{name, {}, false});
+                slot = static_cast<uint32_t>(sections.size());
+            }
+            current = &sections[slot - 1];
+        }
+        const int key = recordKeyOf(profile, entry);
+        if (key != kRecordKeys && current->values[key] == nullptr) current->values[key] = &entry.value;
+    }
+    NameTable puzzleTable;
+    startTable(puzzleTable, sections.size());
+    records.reserve(sections.size());
     for (const ProfileEntry& entry : profile.entries) {
-        const std::string key = profile.text.substr(entry.key.start, entry.key.length);
-        if (compareNames(key.data(), key.size(), "NAME", 4) != 0) continue;
+        if (recordKeyOf(profile, entry) != KeyName) continue;
         // Looked up by name, a section ends at a NUL byte.
-        const std::string section =
-            profile.text.substr(entry.section.start, entry.section.length).c_str();
-        std::string folded = section;
-        for (char& c : folded) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        if (!seen.insert(folded).second) continue;
-        const PuzzleRecord r = readRecord(profile, section.c_str());
+        const void* nul = std::memchr(text + entry.section.start, '\0', entry.section.length);
+        const size_t length = nul != nullptr ? static_cast<const char*>(nul) - (text + entry.section.start)
+                                             : entry.section.length;
+        const uint32_t found = slotOf(sectionTable, nameHash(text + entry.section.start, length, "", 0), [&](uint32_t s) {
+            return compareNames(text + sections[s].name.start, sections[s].name.length, text + entry.section.start,
+                                length) == 0;
+        });
+        if (found == 0 || sections[found - 1].read) continue;
+        sections[found - 1].read = true;
+        const PuzzleRecord r = readRecord(profile, sections[found - 1]);
         if (r.name[0] == '\0' || r.played == 0) continue;
-        addRecord(recordOf(records, r.name), r);
+        const size_t nameLength = std::strlen(r.name);
+        uint32_t& slot = slotOf(puzzleTable, nameHash(r.name, nameLength, "", 0), [&](uint32_t p) {
+            return compareNames(records[p].name, std::strlen(records[p].name), r.name, nameLength) == 0;
+        });
+        if (slot != 0) {
+            addRecord(records[slot - 1], r);
+        } else {
+            records.push_back(r);
+            slot = static_cast<uint32_t>(records.size());
+        }
     }
 }
 
-void readStatistics(const char* windowsPath, std::vector<PuzzleRecord>& records) {
+bool readStatistics(const char* windowsPath, std::vector<PuzzleRecord>& records) {
+    std::string text;
+    const bool read = readWholeFile(hostPath(windowsPath), kProfileSizeLimit, text);
     Profile profile;
-    loadProfile(profile, windowsPath);
+    splitProfile(profile, std::move(text));
     readStatisticsFrom(profile, records);
+    struct stat info;
+    return read || stat(hostPath(windowsPath).c_str(), &info) != 0;
 }
 
 std::string composeStatistics(const std::vector<PuzzleRecord>& records) {

@@ -39,8 +39,10 @@ PuzzleRecord emptyRecord(const char* name);
 // up. Other sections and keys are passed over.
 void readStatisticsFrom(const Profile& profile, std::vector<PuzzleRecord>& records);
 
-// The same from a file; a missing or unreadable file holds no records.
-void readStatistics(const char* windowsPath, std::vector<PuzzleRecord>& records);
+// The same from a file; a missing file holds no records. False when the
+// file is there but cannot be read (a read error, or larger than the
+// profile reader takes): its records are unknown, not empty.
+bool readStatistics(const char* windowsPath, std::vector<PuzzleRecord>& records);
 
 // The whole text, in the settings file's form; records without games are
 // left out, so no records give an empty file.
@@ -48,6 +50,10 @@ std::string composeStatistics(const std::vector<PuzzleRecord>& records);
 
 // Writes the file whole; a failure leaves the old file as it was.
 bool writeStatistics(const char* windowsPath, const std::vector<PuzzleRecord>& records);
+
+// Whatever a hand, a crash or a subtraction did to the numbers, the record
+// becomes one the program could have written.
+void mendRecord(PuzzleRecord& record);
 
 // The name without the blanks and quotes around it, which the file would not
 // give back.

@@ -7,11 +7,15 @@
 namespace {
 
 // The temporary file lives in the target's own folder, so that the final
-// rename never crosses a volume; its name does not lengthen the path.
+// rename never crosses a volume. Its name is this write's own: two copies of
+// the program writing at once never share one.
 std::string temporaryPathFor(const std::string& target) {
+    static unsigned writes = 0;
     const size_t slash = target.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    return folder + "~kelvarin.tmp";
+    char name[40];
+    std::snprintf(name, sizeof name, "~kv%lx-%x.tmp", processId(), ++writes);
+    return folder + name;
 }
 
 }  // namespace

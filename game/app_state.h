@@ -7,6 +7,7 @@
 #include "files/file_path.h"
 #include "game/history.h"
 #include "game/game_record.h"
+#include "game/clock_record.h"
 #include "rules/board.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"
@@ -57,10 +58,11 @@ struct AppState {
     int32_t buttonsSwapped;
 
     int32_t winnableOnly;   // New game deals again until the solver finds a win
-    int32_t secondsPlayed;  // the status bar's clock; a new game starts it at 0
+    PlayClock clock;        // the time played in this game
     int32_t paused;         // the board is hidden, the clock and the effects stand still
 
     GameRecord game;  // how the game in play will count in the records
+    RecordsFile records;
 
     FilePath filePath;
 

@@ -43,6 +43,7 @@ void flashFreeTiles(AppState& app) {
                 startEffect(cell, EffectBlankFlash, 10);
             }
     playEventSound(app, SoundError);
+    refreshMenu(app);  // Shuffle waits for the flash
     requestRepaint(app);
 }
 
@@ -65,11 +66,13 @@ void pickSecondTile(AppState& app, const Anchor& tile) {
         clicked.opacity = 100;
         app.gameActive = 0;
         app.selectedX = -1;
+        refreshMenu(app);  // Hint and the steps wait until the pair has gone
         requestRepaint(app);
         return;
     }
     startEffect(clicked, EffectStopFlash, 20);
     playEventSound(app, SoundError);
+    refreshMenu(app);
     requestRepaint(app);
 }
 

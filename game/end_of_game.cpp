@@ -3,6 +3,7 @@
 #include "game/app_state.h"
 #include "game/focus.h"
 #include "game/host.h"
+#include "game/play_clock.h"
 #include "game/records.h"
 #include "rules/deal.h"
 #include "rules/moves.h"
@@ -14,7 +15,9 @@ void afterPairRemoved(AppState& app) {
     notePairTaken(app);
     Move move;
     if (countTiles(app.board) == 0) {
-        // Counted before the message, which the player may leave open.
+        // Timed and counted before the message, which the player may leave
+        // open: the status bar, the records and the best time agree.
+        stopClock(app);
         const bool best = countGameEnd(app, true);
         playEventSound(app, SoundLevelCompleted);
         showMessage(app, kMainWindow, "Congratulations! The game is won.",
@@ -27,6 +30,7 @@ void afterPairRemoved(AppState& app) {
     } else if (findMoves(app.random, app.board, move) != 0) {
         app.canSaveGame = 1;
     } else {
+        stopClock(app);
         countGameEnd(app, false);
         showMessage(app, kMainWindow,
                     "There is no variant of move on the game field. Game over.",

@@ -23,11 +23,16 @@ Centre faceCentre(const Anchor& tile) {
                   tile.y * m.height / 2 - tile.z * m.depth + m.height / 2};
 }
 
-// Calls visit(tile) for every tile seen from above, in the board's order.
+// A tile whose layer waits for its turn to appear is not drawn yet: the
+// focus passes it by.
+bool shown(const Cell& cell) { return cell.number != 0 && !(cell.effect == EffectAppearing && cell.ticks == 0); }
+
+// Calls visit(tile) for every tile shown and seen from above, in the board's
+// order.
 template <typename Visit>
 void forEachSeenTile(const Board& board, Visit visit) {
     for (int i = 0; i < kCells; ++i)
-        if (board.cells[i].number != 0 && seenFromAbove(board, anchorOf(i))) visit(anchorOf(i));
+        if (shown(board.cells[i]) && seenFromAbove(board, anchorOf(i))) visit(anchorOf(i));
 }
 
 // The tile seen from above whose face centre lies nearest the point.
@@ -107,17 +112,26 @@ bool seenFromAbove(const Board& board, const Anchor& tile) {
 
 bool nearestInDirection(const Board& board, const Anchor& from, int dx, int dy, Anchor& to) {
     const Centre origin = faceCentre(from);
-    long best = LONG_MAX;
+    // The best within 45 degrees, and the nearest anywhere on that side for
+    // when the cone is empty: no tile is then out of the arrows' reach.
+    long best = LONG_MAX, nearest = LONG_MAX;
+    Anchor onSide{};
     forEachSeenTile(board, [&](const Anchor& tile) {
         const Centre c = faceCentre(tile);
         const long along = (c.x - origin.x) * dx + (c.y - origin.y) * dy;
         const long across = std::labs((c.x - origin.x) * dy) + std::labs((c.y - origin.y) * dx);
-        if (along > 0 && across <= along && along + 2 * across < best) {
+        if (along <= 0) return;
+        if (across <= along && along + 2 * across < best) {
             best = along + 2 * across;
             to = tile;
         }
+        if (along * along + across * across < nearest) {
+            nearest = along * along + across * across;
+            onSide = tile;
+        }
     });
-    return best != LONG_MAX;
+    if (best == LONG_MAX && nearest != LONG_MAX) to = onSide;
+    return nearest != LONG_MAX;
 }
 
 bool nextFreeTile(const Board& board, const Anchor* from, bool backwards, Anchor& to) {
@@ -127,7 +141,7 @@ bool nextFreeTile(const Board& board, const Anchor* from, bool backwards, Anchor
     Anchor aheadTile{}, roundTile{};
     for (int i = 0; i < kCells; ++i) {
         const Anchor tile = anchorOf(i);
-        if (board.cells[i].number == 0 || !isFree(board, tile.z, tile.x, tile.y)) continue;
+        if (!shown(board.cells[i]) || !isFree(board, tile.z, tile.x, tile.y)) continue;
         // Going backwards is going forwards over the keys turned round.
         const long key = backwards ? -readingKey(tile) : readingKey(tile);
         const long after = backwards ? -start : start;

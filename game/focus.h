@@ -38,8 +38,9 @@ bool firstTile(const Board& board, Anchor& tile);
 // Among the tiles seen from above, the one nearest in the direction (dx, dy)
 // from `from`, one of them 1 or -1 and the other 0, judged by where their
 // faces are drawn: its centre lies within 45 degrees of that direction, and
-// a tile off the line counts twice its distance across. False when there is
-// none.
+// a tile off the line counts twice its distance across. With none within 45
+// degrees, the nearest tile on that side. False when that side holds none.
+// Tiles whose layer has not appeared yet are passed by, here and by Tab.
 bool nearestInDirection(const Board& board, const Anchor& from, int dx, int dy, Anchor& to);
 
 // The next free tile after `from` in reading order (top to bottom, left to

@@ -12,8 +12,15 @@ struct GameRecord {
     int32_t counted;         // its end is in the file
     int32_t helpersUsed;     // Hint, Undo or Shuffle: no best time
     int32_t timed;           // its clock ran from the deal (not so for a loaded game)
-    int32_t restorable;      // `before` may go back into the file when the end is undone
-    PuzzleRecord before;     // the puzzle's record before this game's end was counted
+    int32_t inFile;          // its end is written in the file: Undo takes it back out
+    PuzzleRecord count;      // what its end added to the puzzle's record
+    int32_t previousBest;    // the puzzle's best time before its win set a new one
     int32_t newBest;         // its win set the best time: the status bar says so
     int32_t bestTime;        // that time, in seconds
+};
+
+// Statistics.ini as this run of the program finds it.
+struct RecordsFile {
+    int32_t unreadable;    // it is there but could not be read: left alone until the program ends
+    int32_t writeFailed;   // a write failed and the player was told
 };

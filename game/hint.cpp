@@ -8,6 +8,9 @@
 #include "rules/moves.h"
 
 void showHint(AppState& app) {
+    // While a pair vanishes, a deal appears or the game has ended the hint
+    // could pick tiles whose effect must not be cut short.
+    if (app.gameActive == 0 || app.paused != 0) return;
     Move move;
     if (findMoves(app.random, app.board, move) == 0) {
         showMessage(app, kMainWindow, "There is no variant!", MessageIcon::Information);

@@ -2,6 +2,8 @@
 // them for the real program; the unit tests link a recording fake instead.
 #pragma once
 
+#include <cstdint>
+
 struct AppState;
 
 // A platform window that owns a message box; kMainWindow means the main window.
@@ -28,6 +30,10 @@ void showMessage(AppState& app, Owner owner, const char* text, MessageIcon icon)
 
 // Called before overwriting or restarting: Yes/No question, No by default.
 bool askYesNo(AppState& app, Owner owner, const char* text);
+
+// Called by the play clock: milliseconds on a clock that never goes back
+// (nor jumps with the date or time of day).
+int64_t monotonicMilliseconds();
 
 // Called by layoutBoard: the main window's client area in pixels.
 void clientSize(AppState& app, int& width, int& height);

@@ -8,6 +8,7 @@
 #include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
+#include "game/play_clock.h"
 #include "game/host.h"
 #include "game/records.h"
 #include "rules/deal.h"
@@ -56,7 +57,7 @@ void newGame(AppState& app) {
     clearFocus(app);
 
     dealBoard(app);
-    app.secondsPlayed = 0;
+    resetClock(app);
 
     app.editorMode = 0;
     app.canSaveGame = 0;

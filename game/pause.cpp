@@ -4,7 +4,8 @@
 #include "game/host.h"
 
 bool gameInPlay(const AppState& app) {
-    return app.editorMode == 0 && (app.gameActive != 0 || effectsRunning(app.board));
+    return app.editorMode == 0 && app.history.gameEnded == 0 &&
+           (app.gameActive != 0 || effectsRunning(app.board));
 }
 
 void togglePause(AppState& app) {

@@ -4,7 +4,8 @@
 
 struct AppState;
 
-// A game is being played: dealt and not ended, not in the editor. The clock
+// A game is being played: dealt and not ended (a flash may outlive the
+// end), not in the editor. The clock
 // runs and Pause is offered only then.
 bool gameInPlay(const AppState& app);
 

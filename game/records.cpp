@@ -10,6 +10,8 @@
 #include "files/file_system.h"
 #include "files/puzzle_file.h"
 #include "game/app_state.h"
+#include "game/host.h"
+#include "game/play_clock.h"
 
 namespace {
 
@@ -40,28 +42,53 @@ void notePairTaken(AppState& app) { app.game.started = 1; }
 
 void noteHelperUsed(AppState& app) { app.game.helpersUsed = 1; }
 
+bool readRecords(AppState& app, std::vector<PuzzleRecord>& records) {
+    records.clear();
+    if (app.records.unreadable != 0) return false;
+    if (readStatistics(kStatisticsFile, records)) return true;
+    app.records.unreadable = 1;
+    showMessage(app, kMainWindow,
+                "The records of play in Statistics.ini could not be read. "
+                "They are left as they are and will not be updated until the program is started again.",
+                MessageIcon::Error);
+    return false;
+}
+
+namespace {
+
+void writeRecords(AppState& app, const std::vector<PuzzleRecord>& records) {
+    if (writeStatistics(kStatisticsFile, records) || app.records.writeFailed != 0) return;
+    app.records.writeFailed = 1;
+    showMessage(app, kMainWindow, "The records of play could not be written to Statistics.ini.",
+                MessageIcon::Error);
+}
+
+}  // namespace
+
 bool countGameEnd(AppState& app, bool won) {
     GameRecord& game = app.game;
     if (!counts(game) || game.counted != 0) return false;
-    std::vector<PuzzleRecord> records;
-    readStatistics(kStatisticsFile, records);
-    PuzzleRecord& r = recordOf(records, game.puzzle);
-    game.before = r;
-    game.restorable = 1;
     game.counted = 1;
-    r.played = addCapped(r.played, 1);
-    bool best = false;
-    if (won) {
-        r.won = addCapped(r.won, 1);
-        if (game.timed != 0) {
-            const int32_t seconds = std::max(app.secondsPlayed, 0);
-            r.timedWins = addCapped(r.timedWins, 1);
-            r.totalTime = addCapped(r.totalTime, seconds);
-            best = game.helpersUsed == 0 && (r.bestTime < 0 || seconds < r.bestTime);
-            if (best) r.bestTime = game.bestTime = seconds;
-        }
+    std::vector<PuzzleRecord> records;
+    if (!readRecords(app, records)) return false;
+    PuzzleRecord& r = recordOf(records, game.puzzle);
+    game.count = emptyRecord(game.puzzle);
+    game.count.played = 1;
+    game.count.won = won ? 1 : 0;
+    if (won && game.timed != 0) {
+        game.count.timedWins = 1;
+        game.count.totalTime = secondsPlayed(app);
     }
-    writeStatistics(kStatisticsFile, records);
+    const int32_t seconds = game.count.totalTime;
+    const bool best = game.count.timedWins != 0 && game.helpersUsed == 0 && (r.bestTime < 0 || seconds < r.bestTime);
+    game.previousBest = r.bestTime;
+    r.played = addCapped(r.played, 1);
+    r.won = addCapped(r.won, game.count.won);
+    r.timedWins = addCapped(r.timedWins, game.count.timedWins);
+    r.totalTime = addCapped(r.totalTime, seconds);
+    if (best) r.bestTime = game.bestTime = seconds;
+    game.inFile = 1;
+    writeRecords(app, records);
     return best;
 }
 
@@ -69,18 +96,28 @@ void reopenGame(AppState& app) {
     GameRecord& game = app.game;
     if (game.counted == 0) return;
     game.counted = 0;
+    const bool best = game.newBest != 0;
     game.newBest = 0;
-    if (game.restorable == 0) return;
-    game.restorable = 0;
+    if (game.inFile == 0) return;
+    game.inFile = 0;
+    // Another copy of the program may have counted games of its own since:
+    // only this game's count is taken back out.
     std::vector<PuzzleRecord> records;
-    readStatistics(kStatisticsFile, records);
-    recordOf(records, game.puzzle) = game.before;
-    writeStatistics(kStatisticsFile, records);
+    if (!readRecords(app, records)) return;
+    PuzzleRecord& r = recordOf(records, game.puzzle);
+    r.played -= game.count.played;
+    r.won -= game.count.won;
+    r.timedWins -= game.count.timedWins;
+    r.totalTime -= game.count.totalTime;
+    if (best && r.bestTime == game.bestTime) r.bestTime = game.previousBest;
+    mendRecord(r);
+    writeRecords(app, records);
 }
 
 void resetStatistics(AppState& app) {
-    app.game.restorable = 0;  // nothing of the old records comes back
-    writeStatistics(kStatisticsFile, {});
+    if (app.records.unreadable != 0) return;  // the file is left as it was found
+    app.game.inFile = 0;  // nothing of the old records comes back out
+    writeRecords(app, {});
 }
 
 void puzzleOfField(const Layout& field, char (&name)[kTextSize]) {

@@ -8,6 +8,9 @@
 // and it is counted again by how it finally ends.
 #pragma once
 
+#include <vector>
+
+#include "files/statistics_file.h"
 #include "files/text.h"
 #include "rules/board.h"
 
@@ -32,14 +35,22 @@ void notePairTaken(AppState& app);
 // Hint, Undo or Shuffle helped in this game.
 void noteHelperUsed(AppState& app);
 
-// The game has ended, won or lost, after secondsPlayed: counted in the file.
+// The game has ended, won or lost, after the time on its clock: counted in
+// the file.
 // True when the win set a new best time; the caller tells the player.
 bool countGameEnd(AppState& app, bool won);
 
-// Play goes on after the game had ended: its count is taken back.
+// Play goes on after the game had ended: its count is taken back out of
+// the file, leaving what other copies of the program counted meanwhile.
 void reopenGame(AppState& app);
 
-// The Reset button of the Statistics dialog: every record is gone.
+// The records in Statistics.ini. When the file is there but cannot be read,
+// the player is told once and the file is left alone for the rest of the
+// run: false, and no records.
+bool readRecords(AppState& app, std::vector<PuzzleRecord>& records);
+
+// The Reset button of the Statistics dialog: every record is gone (unless
+// the file could not be read).
 void resetStatistics(AppState& app);
 
 // The puzzle file in "Puzzle" whose layout is `field` (the first by name),

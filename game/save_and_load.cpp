@@ -13,6 +13,7 @@
 #include "game/focus.h"
 #include "game/geometry.h"
 #include "game/history.h"
+#include "game/play_clock.h"
 #include "game/records.h"
 
 bool writeTextFile(AppState& app, const std::string& text, Owner owner) {
@@ -107,7 +108,7 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     app.editorMode = 0;
     app.gameActive = 1;
     app.selectedX = -1;
-    app.secondsPlayed = 0;
+    resetClock(app);
     refreshMenu(app);
     layoutBoard(app);
     requestRepaint(app);

@@ -58,8 +58,13 @@ std::string statisticsCell(const PuzzleRecord& r, int column) {
     }
     case ColumnPlayed: return std::to_string(r.played);
     case ColumnWon: return std::to_string(r.won);
-    case ColumnWonPercent:
-        return r.played == 0 ? "-" : std::to_string(roundedRatio(int64_t{r.won} * 100, r.played)) + "%";
+    case ColumnWonPercent: {
+        if (r.played == 0) return "-";
+        // 100 % only when every game was won, 0 % only when none was.
+        const int64_t percent = std::clamp<int64_t>(roundedRatio(int64_t{r.won} * 100, r.played),
+                                                    r.won > 0 ? 1 : 0, r.won < r.played ? 99 : 100);
+        return std::to_string(percent) + "%";
+    }
     case ColumnBestTime:
     case ColumnAverageTime: {
         const int64_t seconds = timeOf(r, column);

@@ -69,9 +69,11 @@ void showNextLayer(AppState& app, int z) {
         refreshMenu(app);
         return;
     }
+    // A tile of the layer that was taken or flashed before its turn keeps
+    // its effect: a vanishing pair must still leave the board.
     for (int i = z * kCellsPerLayer; i < (z + 1) * kCellsPerLayer; ++i) {
         Cell& cell = app.board.cells[i];
-        cell.effect = EffectAppearing;
+        if (cell.effect != EffectAppearing) continue;
         cell.opacity = 100;
         cell.ticks = 10;
     }

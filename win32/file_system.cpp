@@ -15,6 +15,8 @@ bool replaceFile(const char* from, const char* to) {
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
+unsigned long processId() { return GetCurrentProcessId(); }
+
 bool createFolder(const char* path) { return CreateDirectoryA(path, nullptr) != 0; }
 
 std::vector<std::string> filesIn(const char* folder, const char* suffix) {

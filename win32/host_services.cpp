@@ -35,6 +35,8 @@ bool askYesNo(AppState& app, Owner owner, const char* text) {
            IDYES;
 }
 
+int64_t monotonicMilliseconds() { return static_cast<int64_t>(GetTickCount64()); }
+
 // The board's part of the client area: all of it above the status bar.
 void clientSize(AppState& app, int& width, int& height) {
     RECT client{};

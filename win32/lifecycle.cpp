@@ -49,6 +49,11 @@ void onCreate(AppState& app, HWND window) {
     refreshMenu(app);
 }
 
+void onEndSession(AppState& app) {
+    giveUpGame(app);
+    saveSettings(app);
+}
+
 void onDestroy(AppState& app) {
     stopSolver(app);
     giveUpGame(app);

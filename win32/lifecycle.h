@@ -11,6 +11,10 @@ struct AppState;
 // clocks, the status bar's counts, the menu.
 void onCreate(AppState& app, HWND window);
 
+// Log-off or shutdown ends the program without a WM_DESTROY: the game in
+// play is given up and the settings written, as on Exit.
+void onEndSession(AppState& app);
+
 // Stops the solver's worker, writes the settings while the window still
 // exists, then releases the surfaces and ends the message loop.
 void onDestroy(AppState& app);

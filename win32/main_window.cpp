@@ -122,6 +122,11 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY:
         onDestroy(*app);
         return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) onEndSession(*app);
+        return 0;
     case WM_SIZE:
         onSize(*app, lParam);
         return 0;

@@ -58,11 +58,12 @@ void showRows(HWND dialog, StatisticsList& s) {
         }
     }
     showOrder(list, s);
-    EnableWindow(GetDlgItem(dialog, IDC_STATISTICS_RESET), !s.records.empty());
+    EnableWindow(GetDlgItem(dialog, IDC_STATISTICS_RESET),
+                 !s.records.empty() && s.app->records.unreadable == 0);
 }
 
 void readRows(HWND dialog, StatisticsList& s) {
-    readStatistics(kStatisticsFile, s.records);
+    readRecords(*s.app, s.records);
     showRows(dialog, s);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/app_state.h"
-#include "game/pause.h"
+#include "game/play_clock.h"
 #include "game/statistics_view.h"
 #include "resources/resource.h"
 #include "game/focus.h"
@@ -28,7 +28,7 @@ void setPart(const AppState& app, int part, const char* text) {
 }
 
 void showTime(const AppState& app) {
-    const std::string text = "Time: " + playTimeText(app.secondsPlayed);
+    const std::string text = "Time: " + playTimeText(secondsPlayed(app));
     setPart(app, kTimePart, app.editorMode == 0 ? text.c_str() : "");
 }
 
@@ -126,18 +126,22 @@ void syncStatus(AppState& app) {
 void syncClock(AppState& app) {
     PlatformState& p = *app.platform;
     if (p.statusBar == nullptr) return;
-    const bool needed = gameInPlay(app) && app.paused == 0 && !IsIconic(p.mainWindow);
+    syncPlayClock(app, !IsIconic(p.mainWindow));
+    const bool needed = app.clock.running != 0;
     if (needed == p.clockTimerOn) return;
     if (needed)
-        SetTimer(p.mainWindow, kClockTimer, 1000, nullptr);
+        SetTimer(p.mainWindow, kClockTimer, millisecondsToNextSecond(app), nullptr);
     else
         KillTimer(p.mainWindow, kClockTimer);
     p.clockTimerOn = needed;
+    showTime(app);
 }
 
 void clockTick(AppState& app) {
-    ++app.secondsPlayed;
     showTime(app);
+    // Due again when the next whole second has been played.
+    if (app.platform->clockTimerOn)
+        SetTimer(app.platform->mainWindow, kClockTimer, millisecondsToNextSecond(app), nullptr);
 }
 
 void showVerdict(AppState& app, WPARAM generation, LPARAM verdict) {

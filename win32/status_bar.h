@@ -29,11 +29,12 @@ void boardChanged(AppState& app);
 // to run after every click, key, command and tick.
 void syncStatus(AppState& app);
 
-// Runs the one-second clock only while a game is played, not in the editor,
-// not paused, and the window is not minimised.
+// Runs the play clock only while a game is played, not in the editor, not
+// paused, and the window is not minimised; timer 2 runs with it and shows
+// each new second.
 void syncClock(AppState& app);
 
-// Timer 2: one more second played.
+// Timer 2: the time played, shown; due again at the next whole second.
 void clockTick(AppState& app);
 
 // A verdict posted by the solver: shown when it is for the board on screen.

@@ -12,6 +12,8 @@ bool syncToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
 
 bool replaceFile(const char* from, const char* to) { return std::rename(from, to) == 0; }
 
+unsigned long processId() { return static_cast<unsigned long>(getpid()); }
+
 bool createFolder(const char* path) { return mkdir(path, 0777) == 0; }
 
 std::vector<std::string> filesIn(const char* folder, const char* suffix) {

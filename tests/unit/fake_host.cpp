@@ -23,6 +23,12 @@ std::vector<int> FakeHost::sounds() const {
     return events;
 }
 
+bool FakeHost::menuEnabled(int id) const {
+    for (const MenuItemState& item : menu)
+        if (item.id == id) return item.enabled;
+    return false;
+}
+
 std::vector<std::string> FakeHost::messages() const {
     std::vector<std::string> texts;
     for (const HostCall& call : calls)
@@ -58,7 +64,10 @@ void playEventSound(AppState& app, int event) {
 
 void requestRepaint(AppState&) { fakeHost().calls.push_back(HostCall{HostCall::Repaint}); }
 
-void refreshMenu(AppState&) { fakeHost().calls.push_back(HostCall{HostCall::Menu}); }
+void refreshMenu(AppState& app) {
+    computeMenuStates(app, fakeHost().menu);
+    fakeHost().calls.push_back(HostCall{HostCall::Menu});
+}
 
 void showMessage(AppState&, Owner owner, const char* text, MessageIcon icon) {
     HostCall call{HostCall::Message};
@@ -66,6 +75,7 @@ void showMessage(AppState&, Owner owner, const char* text, MessageIcon icon) {
     call.icon = icon;
     call.owner = owner;
     fakeHost().calls.push_back(call);
+    fakeHost().now += fakeHost().messageOpenFor;
 }
 
 bool askYesNo(AppState&, Owner owner, const char* text) {
@@ -84,5 +94,7 @@ void clientSize(AppState&, int& width, int& height) {
     width = fakeHost().clientWidth;
     height = fakeHost().clientHeight;
 }
+
+int64_t monotonicMilliseconds() { return fakeHost().now; }
 
 void rescaleSheet(AppState&) { fakeHost().calls.push_back(HostCall{HostCall::Rescale}); }

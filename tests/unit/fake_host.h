@@ -9,6 +9,7 @@
 
 #include "game/app_state.h"
 #include "game/host.h"
+#include "game/menu_state.h"
 
 struct HostCall {
     enum Kind { Sound, Repaint, Menu, Message, Question, Rescale } kind;
@@ -23,11 +24,15 @@ struct FakeHost {
     std::deque<bool> answers;  // for askYesNo; No when empty
     int clientWidth = 1280;
     int clientHeight = 960;
+    int64_t now = 0;              // monotonicMilliseconds
+    int64_t messageOpenFor = 0;   // each message box moves `now` on by this
+    MenuItemState menu[kMenuStateItems]{};  // as the last refreshMenu left it
 
-    void reset() { calls.clear(); answers.clear(); }
+    void reset() { *this = FakeHost{}; }
     int count(HostCall::Kind kind) const;
     std::vector<int> sounds() const;
     std::vector<std::string> messages() const;
+    bool menuEnabled(int id) const;
 };
 
 // The one fake that the seam functions report to.

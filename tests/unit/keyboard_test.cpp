@@ -55,8 +55,9 @@ TEST(Keyboard, ArrowsFindTheNearestTileSeenFromAboveAndTabTheNextFreeOne) {
         {"down, not the row beside it", {2, 0, 1}, kKeyDown, {1, 3, 0}},
         {"up, the nearer of two", {1, 3, 0}, kKeyUp, {2, 0, 1}},
         {"left within the offset row", {3, 3, 0}, kKeyLeft, {1, 3, 0}},
-        {"left, nothing within 45 degrees", {1, 3, 0}, kKeyLeft, none},
         {"down, over a tile half covered from above", {1, 3, 0}, kKeyDown, {1, 7, 1}},
+        {"left, nothing within 45 degrees: the nearest on that side", {1, 3, 0}, kKeyLeft, {0, 0, 0}},
+        {"left, nothing on that side", {0, 0, 0}, kKeyLeft, none},
         {"first Tab", none, kKeyTab, {0, 0, 0}},
         {"first Shift+Tab", none, -kKeyTab, {1, 7, 1}},
         {"Tab, the upper tile of a place first", {0, 0, 0}, kKeyTab, {2, 0, 1}},
@@ -150,6 +151,7 @@ TEST(Keyboard, KeysPlayAsClicksDoAndTheFocusFollowsTheTiles) {
     EXPECT_FALSE(onBoardKey(*app, 'A', false));
 
     place(app->board, 0, 0, 0, TypeWinds, 2);
+    app->gameActive = 1;  // the tile put down gives a pair again
     showHint(*app);
     EXPECT_EQ(app->focusX, 0) << "Hint takes the focus to its pair's first tile";
 }

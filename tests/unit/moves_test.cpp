@@ -79,6 +79,7 @@ TEST(Hint, FlashesThePairWithSound) {
     app->selectedX = 0;
     app->selectedY = 0;
     app->selectedZ = 0;
+    app->gameActive = 1;
     showHint(*app);
     for (int x : {0, 10}) {
         const Cell& cell = cellAt(app->board, 0, 0, x);
@@ -96,6 +97,7 @@ TEST(Hint, WithoutAPairSaysSoAndChangesNothing) {
     auto app = newTestState();
     place(app->board, 0, 0, 0, TypeBamboo, 7);
     place(app->board, 0, 0, 10, TypeBamboo, 8);
+    app->gameActive = 1;
     showHint(*app);
     ASSERT_EQ(fakeHost().calls.size(), 1u);
     EXPECT_EQ(fakeHost().calls[0].text, "There is no variant!");

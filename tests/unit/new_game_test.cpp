@@ -6,6 +6,7 @@
 #include "fake_host.h"
 #include "files/file_path.h"
 #include "game/new_game.h"
+#include "game/play_clock.h"
 #include "rules/moves.h"
 #include "rules/random.h"
 #include "rules/solver.h"
@@ -127,11 +128,11 @@ TEST_F(NewGame, WinnableDealsOnlyBuildsADealThatCanBeWon) {
     for (const Row& row : rows) {
         fakeHost().reset();
         app->winnableOnly = 1;
-        app->secondsPlayed = 99;
+        app->clock.played = 99000;
         start(row.puzzle);
         EXPECT_EQ(fakeHost().messages(), row.messages) << row.puzzle;
         EXPECT_EQ(countTiles(app->board), kTileCount) << row.puzzle;
-        EXPECT_EQ(app->secondsPlayed, 0) << row.puzzle;  // the clock starts again
+        EXPECT_EQ(secondsPlayed(*app), 0) << row.puzzle;  // the clock starts again
     }
     start("flat.kvl");
     for (Cell& cell : app->board.cells) cell.effect = EffectNone;

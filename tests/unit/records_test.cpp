@@ -46,7 +46,7 @@ std::vector<PuzzleRecord> parsed(const std::string& text) {
     return records;
 }
 
-enum Action { Deal, TakePair, Win, Lose, Hint, Undo, Shuffle, Restart, LoadShipped, LoadHandMade, Create, Exit, Reset };
+enum Action { Deal, TakePair, Win, Lose, Hint, Undo, Shuffle, Restart, LoadShipped, LoadHandMade, Create, Exit, Reset, OtherCopy };
 
 struct Step {
     Action action;
@@ -116,7 +116,7 @@ protected:
         case Deal: newGame(*app); return tick(60);
         case TakePair: return takePair();
         case Win:
-            app->secondsPlayed = step.seconds;
+            app->clock.played = step.seconds * 1000;
             while (app->gameActive == 1 && !HasFatalFailure()) takePair();
             return;
         case Lose: return loseOnAStack();
@@ -129,6 +129,13 @@ protected:
         case Create: return createPuzzle(*app);
         case Exit: return giveUpGame(*app);
         case Reset: return resetStatistics(*app);
+        case OtherCopy: {  // a second copy of the program counts a game lost
+            std::vector<PuzzleRecord> records;
+            readStatistics(kStatisticsFile, records);
+            recordOf(records, "apart.kvl").played += 1;
+            writeStatistics(kStatisticsFile, records);
+            return;
+        }
         }
     }
 
@@ -162,6 +169,9 @@ TEST_F(Records, EveryGameCountsOnceByHowItEnds) {
         {"Undo out of a record-setting win", {{Deal}, {Win, 60}, {Undo}}, "", false},
         {"Reset, then Undo out of a game counted before it", {{Deal}, {Win, 60}, {Deal}, {Lose}, {Reset}, {Undo}},
          "", false},
+        {"Undo out of a best win", {{Deal}, {Win, 60}, {Deal}, {Win, 50}, {Undo}, {Exit}}, "apart.kvl 2 1 1 60 60", false},
+        {"Undo out of a win another copy counted after", {{Deal}, {Win, 90}, {OtherCopy}, {Undo}, {Exit}},
+         "apart.kvl 2 0 0 0 -1", false},
         {"loaded on a shipped field", {{LoadShipped}, {Win}, {Exit}}, "classic.kvl 1 1 0 0 -1", false},
         {"loaded on a hand-made field", {{Deal}, {Win, 70}, {LoadHandMade}, {Win}},
          "apart.kvl 1 1 1 70 70; (other) 1 1 0 0 -1", false},
@@ -180,6 +190,40 @@ TEST_F(Records, EveryGameCountsOnceByHowItEnds) {
         EXPECT_EQ(app->game.newBest != 0, c.newBest);
     }
 }
+
+// A file that is there but cannot be read keeps every record it may hold:
+// it is never written over, and the player hears of it once.
+TEST_F(Records, AnUnreadableFileIsLeftAsItIsAndSaidOnce) {
+    const std::string oversized(kProfileSizeLimit + 1, ';');
+    writeFile("Statistics.ini", oversized);
+    app = newTestState();
+    app->view.autoScale = 1;
+    std::strcpy(app->lastGame, "apart.kvl");
+    for (const Action action : {Deal, Win, Deal, Lose, Undo, Deal, TakePair, Exit}) run({action, 30});
+    EXPECT_TRUE(readFile("Statistics.ini") == oversized);
+    int said = 0;
+    for (const std::string& text : fakeHost().messages()) said += text.find("could not be read") != std::string::npos;
+    EXPECT_EQ(said, 1);
+}
+
+#ifndef _WIN32
+// A failed write is said once, however many games end after it. (Windows
+// keeps the current folder from being removed.)
+TEST_F(Records, AFailedWriteIsSaidOnce) {
+    std::filesystem::create_directory("gone");
+    std::filesystem::current_path("gone");
+    std::filesystem::remove("../gone");  // nothing can be written here any more
+    app = newTestState();
+    setText(app->game.puzzle, "apart.kvl");
+    for (int game = 0; game < 3; ++game) {
+        notePairTaken(*app);
+        countGameEnd(*app, false);
+        reopenGame(*app);
+    }
+    EXPECT_EQ(fakeHost().messages(),
+              std::vector<std::string>{"The records of play could not be written to Statistics.ini."});
+}
+#endif
 
 TEST(StatisticsFile, DamagedTextIsReadAsFarAsItMakesSenseAndWrittenBackClean) {
     const std::string good =

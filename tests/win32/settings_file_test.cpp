@@ -9,8 +9,11 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "files/profile.h"
+#include "files/statistics_file.h"
+#include "game/records.h"
 #include "game/geometry.h"
 #include "scratch_game.h"
 
@@ -111,6 +114,27 @@ TEST_F(SettingsFileTest, ChosenSettingsSurviveARun) {
     writeFile("Kelvarin.ini", chosen + "\r\n[WINDOW]\r\nLEFT = 40\r\nRIGHT = 1000\r\nTOP = 30\r\nBOTTOM = 760\r\n");
     EXPECT_EQ(runWindow(), 87.5);
     EXPECT_EQ(withoutWindowSection(readFile("Kelvarin.ini")), chosen);
+}
+
+// Log-off or shutdown: the game in play is given up and the settings are
+// written, as on Exit, and the window's own end counts nothing twice.
+TEST_F(SettingsFileTest, TheEndOfTheSessionGivesUpTheGameAndWritesTheSettings) {
+    TestApp test = newTestApp();
+    HWND window = openMainWindow(*test.app);
+    ASSERT_NE(window, nullptr);
+    notePairTaken(*test.app);
+    EXPECT_EQ(SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(readFile("Kelvarin.ini"), "");
+    DestroyWindow(window);
+    MSG quit;
+    while (PeekMessageA(&quit, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    std::vector<PuzzleRecord> records;
+    readStatistics(".\\Statistics.ini", records);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].played, 1);
+    EXPECT_EQ(records[0].won, 0);
 }
 
 // A window saved one pixel large opens where it was, large enough for the

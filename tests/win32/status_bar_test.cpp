@@ -105,13 +105,12 @@ TEST_F(StatusBarTest, TheClockRunsOnlyWhileAGameIsPlayedInAVisibleWindow) {
     ShowWindow(window, SW_RESTORE);
     EXPECT_TRUE(app().platform->clockTimerOn);
 
-    const int before = app().secondsPlayed;
-    clockTick(app());
-    EXPECT_EQ(app().secondsPlayed, before + 1);
-    app().secondsPlayed = 3 * 60 + 24;
+    EXPECT_TRUE(app().clock.running);
+    app().clock.since = monotonicMilliseconds();
+    app().clock.played = (3 * 60 + 25) * 1000;
     clockTick(app());
     EXPECT_EQ(part(2), "Time: 3:25");
-    app().secondsPlayed = 3600 + 59;
+    app().clock.played = (3600 + 60) * 1000;
     clockTick(app());
     EXPECT_EQ(part(2), "Time: 1:01:00");
 
