@@ -15,6 +15,7 @@
 #define IDC_KELVARIN 109
 #define IDB_TILE_SHEET 129
 #define IDB_ABOUT 141
+#define IDB_TILE_SHEET_LARGE 143  // raw data: a PNG
 
 // Dialogs
 #define IDD_SAVE_PUZZLE 130
