@@ -23,6 +23,7 @@ struct AppState {
     PlatformState* platform;
 
     ViewSettings view;
+    int32_t dpi;  // dots per inch of the main window's screen: every pixel size follows it
 
     char programName[kTextSize];
     char lastGame[kTextSize];  // puzzle file name inside "Puzzle"; empty = none

@@ -12,13 +12,19 @@ bool containsPoint(int left, int top, int width, int height, int x, int y) {
     return x >= left && x < left + width && y >= top && y < top + height;
 }
 
+// The board's room beyond its tiles: 8 pixels at 96 DPI.
+int boardPadding(const AppState& app) { return devicePixels(8, app.dpi); }
+
 }  // namespace
+
+double boardScale(const AppState& app) { return deviceScale(app.view.scale, app.dpi); }
 
 PixelPoint boardMargins(const AppState& app, double scale) {
     const RaisedEdges edges =
         app.editorMode ? RaisedEdges{kEditorLayers, kEditorLayers} : raisedEdges(app.puzzle);
-    const int depth = tileMetrics(scale).depth;
-    return PixelPoint{edges.column0 * depth + 8, edges.row0 * depth + 8};
+    const int depth = tileMetrics(deviceScale(scale, app.dpi)).depth;
+    const int padding = boardPadding(app);
+    return PixelPoint{edges.column0 * depth + padding, edges.row0 * depth + padding};
 }
 
 Extent boardExtent(const AppState& app) {
@@ -26,22 +32,23 @@ Extent boardExtent(const AppState& app) {
 }
 
 PixelSize boardSize(const AppState& app, double scale) {
-    const TileMetrics m = tileMetrics(scale);
+    const TileMetrics m = tileMetrics(deviceScale(scale, app.dpi));
     const PixelPoint margins = boardMargins(app, scale);
     const Extent extent = boardExtent(app);
-    return PixelSize{m.width * extent.cols / 2 + margins.x + m.depth + 8,
-                     m.height * extent.rows / 2 + margins.y + m.depth + 8};
+    const int padding = boardPadding(app);
+    return PixelSize{m.width * extent.cols / 2 + margins.x + m.depth + padding,
+                     m.height * extent.rows / 2 + margins.y + m.depth + padding};
 }
 
 PixelPoint cellOrigin(const AppState& app, int layer, int row, int column) {
-    const TileMetrics m = tileMetrics(app.view.scale);
+    const TileMetrics m = tileMetrics(boardScale(app));
     const PixelPoint margins = boardMargins(app, app.view.scale);
     return PixelPoint{app.boardOriginX + margins.x + column * m.width / 2 - layer * m.depth,
                       app.boardOriginY + margins.y + row * m.height / 2 - layer * m.depth};
 }
 
 bool hitTestTile(const AppState& app, int x, int y, Anchor& hit) {
-    const TileMetrics m = tileMetrics(app.view.scale);
+    const TileMetrics m = tileMetrics(boardScale(app));
     const PixelPoint origin = cellOrigin(app, 0, 0, 0);
     for (int z = kLayers - 1; z >= 0; --z)
         for (int row = 0; row < kRows; ++row)
@@ -58,7 +65,7 @@ bool hitTestTile(const AppState& app, int x, int y, Anchor& hit) {
 }
 
 bool hitEditorCell(const AppState& app, int x, int y, int& column, int& row) {
-    const TileMetrics m = tileMetrics(app.view.scale);
+    const TileMetrics m = tileMetrics(boardScale(app));
     for (int r = 0; r < kRows; ++r)
         for (int k = 0; k < kCols; ++k) {
             const PixelPoint corner = cellOrigin(app, app.editorLayer, r, k);
@@ -110,6 +117,14 @@ void zoom(AppState& app, int direction) {
     rescaleSheet(app);
     layoutBoard(app);
     refreshMenu(app);
+    requestRepaint(app);
+}
+
+void changeDpi(AppState& app, int dpi) {
+    if (dpi == app.dpi) return;
+    app.dpi = dpi;
+    layoutBoard(app);
+    rescaleSheet(app);  // the pixels of the tiles changed even where the scale did not
     requestRepaint(app);
 }
 

@@ -7,6 +7,13 @@
 
 struct AppState;
 
+// The scale the board is drawn at, in percent of the tile sheet's pixels:
+// the view's scale on a screen of 96 DPI, proportionally more on a denser one.
+double boardScale(const AppState& app);
+
+// Every function below that takes a scale takes the view's, 50 to 100 %,
+// and gives pixels of the window's screen.
+
 // The same for the current mode: the editor always has room for all layers
 // and the whole grid; a game follows the puzzle template.
 PixelPoint boardMargins(const AppState& app, double scale);
@@ -33,6 +40,10 @@ void layoutBoard(AppState& app);
 // One zoom step, +1 in or -1 out, between 50 and 100 percent.
 double zoomedScale(double scale, int direction);
 void zoom(AppState& app, int direction);
+
+// The window has moved to a screen of another density: the tiles are drawn
+// anew for it, and auto scale chooses again. No change, no work.
+void changeDpi(AppState& app, int dpi);
 
 // The smallest client area the main window may shrink to: the board at 50 %
 // with auto scale, else at the current scale, but never more than the screen.

@@ -15,6 +15,8 @@
 #define IDC_KELVARIN 109
 #define IDB_TILE_SHEET 129
 #define IDB_ABOUT 141
+#define IDB_TILE_SHEET_LARGE 143  // raw data: a PNG
+#define IDB_ABOUT_LARGE 144       // raw data: a PNG
 
 // Dialogs
 #define IDD_SAVE_PUZZLE 130
@@ -56,6 +58,7 @@
 #define IDC_STATUS_BAR 1100
 
 // About box controls
+#define IDC_ABOUT_PICTURE 1009
 #define IDC_ABOUT_VERSION 1010
 #define IDC_ABOUT_CREDITS 1018
 #define IDC_ABOUT_COPYRIGHT 1019

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws the tile sheet, resources/tiles.bmp: 1024 x 768, 24-bit.
+"""Draws the tile sheet, resources/tiles.bmp: 1024 x 768, 24-bit; and the same
+sheet at twice the size for large screens, resources/tiles-2x.png: 2048 x 1536.
 
 Cells are 96 x 120; cell (c, r) starts at (96 c, 120 r). Rows 0-2 hold
 circles, bamboo and characters 1-9; row 3 the winds N S E W, the black, red
@@ -8,6 +9,8 @@ flowers. The blank face carries the tile body: a right side in x 864-888,
 y 360-504 and a bottom side in x 768-888, y 480-504, both 24 pixels thick and
 ending in 45-degree slants. The game copies the body from there for every
 tile, so nothing of it may stray outside these blocks. The rest is white.
+The large sheet is the same drawing rendered at twice the size, so every
+coordinate above doubles there.
 
 Usage: make_tile_sheet.py [--svg out.svg]   (the SVG is for inspection)
 """
@@ -544,8 +547,9 @@ def main():
         with open(sys.argv[2], "w", encoding="utf-8") as fh:
             fh.write(svg)
     rgba = assetlib.render_svg(svg, SHEET_W, SHEET_H)
-    rgb = assetlib.over_white(rgba)
-    assetlib.write_bmp24(os.path.join(assetlib.RESOURCES, "tiles.bmp"), rgb)
+    assetlib.write_bmp24(os.path.join(assetlib.RESOURCES, "tiles.bmp"), assetlib.over_white(rgba))
+    rgba = assetlib.render_svg(svg, 2 * SHEET_W, 2 * SHEET_H)
+    assetlib.write_png(os.path.join(assetlib.RESOURCES, "tiles-2x.png"), assetlib.over_white(rgba))
 
 
 if __name__ == "__main__":

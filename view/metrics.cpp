@@ -5,6 +5,10 @@ TileMetrics tileMetrics(double scale) {
                        static_cast<int>(24 * scale / 100), static_cast<int>(6 * scale / 100)};
 }
 
+double deviceScale(double scale, int dpi) { return scale * dpi / kBaseDpi; }
+
+int devicePixels(int pixels, int dpi) { return pixels * dpi / kBaseDpi; }
+
 RaisedEdges raisedEdges(const Board& board) {
     RaisedEdges edges{0, 0};
     for (int z = 0; z < kLayers; ++z) {

@@ -13,6 +13,17 @@ struct TileMetrics {
 };
 TileMetrics tileMetrics(double scale);
 
+// The tile sheet is drawn for screens of 96 dots per inch; a denser screen
+// shows everything larger by dpi / 96, so that an inch stays an inch.
+constexpr int kBaseDpi = 96;
+
+// The scale in pixels of a scale in percent on a screen of `dpi`: 100 % is
+// 150 at 144 DPI. At 96 DPI it is the scale itself, to the last bit.
+double deviceScale(double scale, int dpi);
+
+// A length of `pixels` at 96 DPI on a screen of `dpi`, truncated.
+int devicePixels(int pixels, int dpi);
+
 struct PixelPoint {
     int x;
     int y;

@@ -1,7 +1,7 @@
 #include "view/preview_geometry.h"
 
-PixelSize previewSize(const Board& layout) {
-    const TileMetrics m = tileMetrics(kPreviewScale);
+PixelSize previewSize(const Board& layout, double scale) {
+    const TileMetrics m = tileMetrics(scale);
     const RaisedEdges edges = raisedEdges(layout);
     const Extent extent = extentOf(layout);
     return PixelSize{(edges.column0 + 1) * m.depth + extent.cols * m.width / 2,
@@ -23,10 +23,10 @@ PixelRect previewPlace(PixelSize size, int boxWidth, int boxHeight) {
                      fitted.height};
 }
 
-PixelPoint previewOrigin(const Board& layout, int boxWidth, int boxHeight) {
-    const TileMetrics m = tileMetrics(kPreviewScale);
+PixelPoint previewOrigin(const Board& layout, double scale, int boxWidth, int boxHeight) {
+    const TileMetrics m = tileMetrics(scale);
     const RaisedEdges edges = raisedEdges(layout);
-    const PixelSize size = previewSize(layout);
+    const PixelSize size = previewSize(layout, scale);
     const int dx = boxWidth > size.width ? (boxWidth - size.width) / 2 : 0;
     const int dy = boxHeight > size.height ? (boxHeight - size.height) / 2 : 0;
     return PixelPoint{dx + edges.column0 * m.depth, dy + edges.row0 * m.depth};

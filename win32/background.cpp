@@ -4,7 +4,6 @@
 
 #include "game/app_state.h"
 #include "win32/platform_state.h"
-#include "win32/surfaces.h"
 
 HBRUSH createBackgroundBrush(const ViewSettings& view) {
     char path[kTextSize + 16];
@@ -22,8 +21,4 @@ void rebuildBackground(AppState& app) {
     PlatformState& p = *app.platform;
     if (p.backgroundBrush != nullptr) DeleteObject(p.backgroundBrush);
     p.backgroundBrush = createBackgroundBrush(app.view);
-}
-
-void retint(AppState& app) {
-    fillSurface(app.platform->tintDC, kTintWidth, kTintHeight, app.view.colorInk);
 }

@@ -1,4 +1,4 @@
-// The brush the background is filled with and the ink of the selection.
+// The brush the background is filled with.
 #pragma once
 
 #include <windows.h>
@@ -13,5 +13,3 @@ HBRUSH createBackgroundBrush(const ViewSettings& view);
 // Replaces the window's background brush; a missing image is not reported.
 void rebuildBackground(AppState& app);
 
-// Refills the tint surface with the ink colour.
-void retint(AppState& app);

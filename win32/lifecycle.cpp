@@ -10,6 +10,7 @@
 #include "win32/animation_timer.h"
 #include "win32/background.h"
 #include "win32/commands.h"
+#include "win32/dpi.h"
 #include "win32/platform_state.h"
 #include "win32/solver_thread.h"
 #include "win32/status_bar.h"
@@ -26,6 +27,7 @@ int detectSwappedButtons() { return GetSystemMetrics(SM_SWAPBUTTON) != 0 ? 1 : 0
 
 void onCreate(AppState& app, HWND window) {
     app.platform->mainWindow = window;
+    app.dpi = windowDpi(window);  // before anything is measured
     Rect saved{};
     loadSettings(app, saved);
     app.buttonsSwapped = detectSwappedButtons();
@@ -59,5 +61,6 @@ void onDestroy(AppState& app) {
     giveUpGame(app);
     saveSettings(app);
     releaseSurfaces(app);
+    releaseStatusFont(app);
     PostQuitMessage(0);
 }

@@ -10,6 +10,7 @@
 #include "win32/animation_timer.h"
 #include "win32/board_accessible.h"
 #include "win32/commands.h"
+#include "win32/dpi.h"
 #include "win32/lifecycle.h"
 #include "win32/paint_board.h"
 #include "win32/pause_view.h"
@@ -48,10 +49,21 @@ void setTrackLimits(const AppState& app, MINMAXINFO& limits) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const PixelSize client = minimumClientSize(app, screenWidth, screenHeight);
-    RECT frame{0, 0, client.width, client.height + statusBarHeight(app)};
-    AdjustWindowRect(&frame, WS_CAPTION | WS_THICKFRAME, TRUE);
+    const RECT frame = windowRectForClient(client.width, client.height + statusBarHeight(app), app.dpi);
     limits.ptMinTrackSize = POINT{frame.right - frame.left, frame.bottom - frame.top};
     limits.ptMaxTrackSize = POINT{screenWidth, screenHeight};
+}
+
+// The window has moved to a screen of another density, or the density has
+// changed: the tiles, the shade and ink, the status bar and the previews are
+// made anew for it, and the window takes the rectangle Windows suggests,
+// whose WM_SIZE lays the board out again.
+void onDpiChanged(AppState& app, HWND window, WPARAM wParam, const RECT& suggested) {
+    changeDpi(app, HIWORD(wParam));
+    fitFaceSurfaces(app);
+    fitStatusBarToDpi(app);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void onTimer(AppState& app, WPARAM timer) {
@@ -136,6 +148,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_GETMINMAXINFO:
         setTrackLimits(*app, *reinterpret_cast<MINMAXINFO*>(lParam));
         return 1;
+    case WM_DPICHANGED:
+        onDpiChanged(*app, window, wParam, *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DISPLAYCHANGE:
         recreateBackBuffer(*app);
         return 0;

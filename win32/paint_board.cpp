@@ -22,7 +22,7 @@ void line(HDC dc, int x0, int y0, int x1, int y1, int x2, int y2) {
 // The editor's grid on the current layer, the layer above as grey ghosts,
 // and the counter of placed positions.
 void drawEditorOverlay(const AppState& app, HDC dc) {
-    const TileMetrics m = tileMetrics(app.view.scale);
+    const TileMetrics m = tileMetrics(boardScale(app));
     const int layer = app.editorLayer;
 
     const LOGBRUSH ink{BS_SOLID, app.view.colorInk, 0};
@@ -66,7 +66,7 @@ void drawEditorOverlay(const AppState& app, HDC dc) {
 // tile in the same frame on its cell of the edited layer.
 void drawFocus(const AppState& app, HDC dc) {
     if (app.focused == 0 || app.focusShown == 0) return;
-    const TileMetrics m = tileMetrics(app.view.scale);
+    const TileMetrics m = tileMetrics(boardScale(app));
     const bool editor = app.editorMode == 1;
     const PixelPoint corner = cellOrigin(app, editor ? app.editorLayer : app.focusZ, app.focusY, app.focusX);
     if (editor) {
@@ -104,7 +104,7 @@ void paintBoard(AppState& app, HDC window) {
         drawPaused(app, buffer, client);
     } else {
         const PixelPoint origin = cellOrigin(app, 0, 0, 0);
-        drawBoard(app, buffer, view, p.scaledSheetDC.dc, origin.x, origin.y, app.view.scale);
+        drawBoard(app, buffer, view, p.scaledSheetDC.dc, origin.x, origin.y, boardScale(app));
         if (app.editorMode == 1) drawEditorOverlay(app, buffer);
         drawFocus(app, buffer);
     }

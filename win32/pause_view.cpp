@@ -2,6 +2,7 @@
 
 #include "game/app_state.h"
 #include "game/pause.h"
+#include "view/metrics.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ bool modifierOrLock(WPARAM key) {
 }  // namespace
 
 void drawPaused(const AppState& app, HDC dc, const RECT& area) {
-    HFONT font = CreateFontA(-48, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    HFONT font = CreateFontA(-devicePixels(48, app.dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                              DEFAULT_PITCH | FF_SWISS, "Tahoma");
     HGDIOBJ previous = SelectObject(dc, font);

@@ -36,6 +36,7 @@ struct PlatformState {
     bool animationTimerOn;  // timer 1 runs only while an effect does
 
     HWND statusBar;
+    HFONT statusFont;       // the system's status-bar font at the window's DPI
     bool clockTimerOn;      // timer 2 runs only while a game is played in a visible window
     Board statusTiles;      // the tiles in play the status bar counted last
     bool statusNewBest;     // the status bar says "New best time"

@@ -22,7 +22,7 @@ namespace {
 struct PreviewBox {
     HWND control;
     RECT area;          // the box's client rectangle, from (0, 0)
-    PixelSize picture;  // the layout at 25 %
+    PixelSize picture;  // the layout at a quarter
     PixelRect place;    // where it goes in the box, shrunk when larger
 };
 
@@ -34,7 +34,7 @@ bool shrunk(const PreviewBox& box) {
 // is filled: growing it replaces the bitmap, fill and all. The window may be
 // smaller than the box, let alone than a shrunk picture.
 PreviewBox beginPreview(HWND dialog, AppState& app, const Board& layout) {
-    PreviewBox box{GetDlgItem(dialog, IDC_PREVIEW), RECT{}, previewSize(layout), PixelRect{}};
+    PreviewBox box{GetDlgItem(dialog, IDC_PREVIEW), RECT{}, previewSize(layout, previewScale(app)), PixelRect{}};
     GetClientRect(box.control, &box.area);
     const int width = box.area.right, height = box.area.bottom;
     box.place = previewPlace(box.picture, width, height);
@@ -59,7 +59,7 @@ void drawQuarter(AppState& app, const Board& tiles, int x, int y) {
     // The game's selected tile is no tile of a preview: it gets no tint.
     const int selected = app.selectedX;
     app.selectedX = -1;
-    drawBoard(app, app.platform->backBufferDC.dc, tiles, previewSheet(app), x, y, kPreviewScale);
+    drawBoard(app, app.platform->backBufferDC.dc, tiles, previewSheet(app), x, y, previewScale(app));
     app.selectedX = selected;
 }
 
@@ -72,7 +72,7 @@ constexpr COLORREF kKeyColour = RGB(248, 0, 248);  // exact in every pixel forma
 void drawTiles(AppState& app, const PreviewBox& box, const Board& layout, const Board& tiles) {
     const int boxWidth = box.area.right, boxHeight = box.area.bottom;
     if (!shrunk(box)) {
-        const PixelPoint origin = previewOrigin(layout, boxWidth, boxHeight);
+        const PixelPoint origin = previewOrigin(layout, previewScale(app), boxWidth, boxHeight);
         drawQuarter(app, tiles, origin.x, origin.y);
         return;
     }
@@ -83,7 +83,7 @@ void drawTiles(AppState& app, const PreviewBox& box, const Board& layout, const 
     HBRUSH key = CreateSolidBrush(kKeyColour);
     FillRect(buffer, &picture, key);
     DeleteObject(key);
-    const PixelPoint origin = previewOrigin(layout, size.width, size.height);
+    const PixelPoint origin = previewOrigin(layout, previewScale(app), size.width, size.height);
     drawQuarter(app, tiles, origin.x, boxHeight + origin.y);
     SetStretchBltMode(buffer, COLORONCOLOR);
     StretchBlt(buffer, size.width, boxHeight, place.width, place.height, buffer, 0, boxHeight,

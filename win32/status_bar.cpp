@@ -12,6 +12,8 @@
 #include "game/focus.h"
 #include "rules/moves.h"
 #include "rules/solver.h"
+#include "view/metrics.h"
+#include "win32/dpi.h"
 #include "win32/platform_state.h"
 #include "win32/solver_thread.h"
 
@@ -66,10 +68,30 @@ void createStatusBar(AppState& app) {
                                   0, 0, p.mainWindow,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
                                   p.instance, nullptr);
-    const int rightEdges[kPartCount] = {90, 180, 290, 460, -1};
-    SendMessageA(p.statusBar, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(rightEdges));
+    fitStatusBarToDpi(app);
     p.clockTimerOn = false;
     clearBoard(p.statusTiles);
+}
+
+void fitStatusBarToDpi(AppState& app) {
+    PlatformState& p = *app.platform;
+    HFONT previous = p.statusFont;
+    p.statusFont = createStatusFont(app.dpi);
+    SendMessageA(p.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(p.statusFont), TRUE);
+    if (previous != nullptr) DeleteObject(previous);
+    // The parts' right edges at 96 DPI; the last reaches the bar's end.
+    const int edges[kPartCount] = {90, 180, 290, 460, -1};
+    int rightEdges[kPartCount];
+    for (int part = 0; part < kPartCount; ++part)
+        rightEdges[part] = edges[part] < 0 ? -1 : devicePixels(edges[part], app.dpi);
+    SendMessageA(p.statusBar, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(rightEdges));
+    SendMessageA(p.statusBar, WM_SIZE, 0, 0);  // the bar's height follows its font
+}
+
+void releaseStatusFont(AppState& app) {
+    PlatformState& p = *app.platform;
+    if (p.statusFont != nullptr) DeleteObject(p.statusFont);
+    p.statusFont = nullptr;
 }
 
 int statusBarHeight(const AppState& app) {

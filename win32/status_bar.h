@@ -12,6 +12,12 @@ constexpr UINT_PTR kClockTimer = 2;
 // Creates the bar as a child of the main window, with its five parts.
 void createStatusBar(AppState& app);
 
+// The system's status-bar font and the parts' widths for the window's DPI.
+void fitStatusBarToDpi(AppState& app);
+
+// Deletes the bar's font once the window is going.
+void releaseStatusFont(AppState& app);
+
 // The bar's height in pixels; 0 without a bar.
 int statusBarHeight(const AppState& app);
 

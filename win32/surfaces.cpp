@@ -1,14 +1,18 @@
 #include "win32/surfaces.h"
 
 #include "game/app_state.h"
+#include "game/geometry.h"
 #include "game/host.h"
 #include "resources/resource.h"
+#include "view/preview_geometry.h"
 #include "win32/platform_state.h"
+#include "win32/sheet_art.h"
 
 namespace {
 
 constexpr COLORREF kShadeColor = 0x969696;
-constexpr int kShadeWidth = 144, kShadeHeight = 168;
+constexpr SheetArt kTileArt{IDB_TILE_SHEET, IDB_TILE_SHEET_LARGE};
+constexpr int kFaceWidth = 96, kFaceHeight = 120;  // of the sheet drawn for 96 DPI
 
 void selectBitmap(Surface& surface, HBITMAP bitmap) {
     surface.bitmap = bitmap;
@@ -60,6 +64,35 @@ void stretchSheet(PlatformState& p, Surface& target, double percent) {
     dropBitmap(p.sheetDC);
 }
 
+// The sheet scaled so that every face measures exactly the face at
+// `percent`, averaged by area from the art drawn large enough: a face shown
+// larger than the small art's is made from the large art, never blown up.
+// The large art is decoded for this alone and let go at once.
+bool averageSheet(PlatformState& p, Surface& target, double percent) {
+    const TileMetrics face = tileMetrics(percent);
+    const bool large = face.width > kFaceWidth || face.height > kFaceHeight;
+    const int density = large ? kLargeArtDensity : 1;
+    Pixels scaled{};
+    {
+        Pixels art{};
+        const bool read = large ? pngPixels(p.instance, kTileArt.largePng, art)
+                                : bitmapPixels(p.instance, kTileArt.bitmap, art);
+        if (!read) return false;
+        scaleByArea(art, Ratio{face.width, kFaceWidth * density}, Ratio{face.height, kFaceHeight * density},
+                    scaled);
+    }
+    dropBitmap(target);
+    selectBitmap(target, pictureBitmap(scaled));
+    return true;
+}
+
+// At 96 DPI every scale is a plain fraction of the sheet, stretched as it
+// always was; on a denser screen a face's width and height scale apart (each
+// truncated), so the sheet is averaged to fit them cell by cell.
+void makeSheet(PlatformState& p, Surface& target, double percent, int dpi) {
+    if (dpi == kBaseDpi || !averageSheet(p, target, percent)) stretchSheet(p, target, percent);
+}
+
 }  // namespace
 
 void fillSurface(const Surface& surface, int width, int height, COLORREF color) {
@@ -74,11 +107,22 @@ void createSurfaces(AppState& app) {
     Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.previewSheetDC, &p.shadeDC, &p.tintDC,
                             &p.backBufferDC};
     for (Surface* surface : all) surface->dc = CreateCompatibleDC(nullptr);
+    fitFaceSurfaces(app);
+}
 
-    newBitmap(p, p.tintDC, kTintWidth, kTintHeight);
-    newBitmap(p, p.shadeDC, kShadeWidth, kShadeHeight);
-    fillSurface(p.shadeDC, kShadeWidth, kShadeHeight, kShadeColor);
-    fillSurface(p.tintDC, kTintWidth, kTintHeight, app.view.colorInk);
+void fitFaceSurfaces(AppState& app) {
+    PlatformState& p = *app.platform;
+    const TileMetrics face = tileMetrics(deviceScale(100, app.dpi));
+    newBitmap(p, p.tintDC, face.width, face.height);
+    newBitmap(p, p.shadeDC, face.width, face.height);
+    fillSurface(p.shadeDC, face.width, face.height, kShadeColor);
+    retint(app);
+    dropBitmap(p.previewSheetDC);
+}
+
+void retint(AppState& app) {
+    const SIZE size = bitmapSize(app.platform->tintDC.bitmap);
+    fillSurface(app.platform->tintDC, size.cx, size.cy, app.view.colorInk);
 }
 
 void loadTileSheet(AppState& app) {
@@ -104,9 +148,11 @@ void recreateBackBuffer(AppState& app) {
 
 HDC previewSheet(AppState& app) {
     PlatformState& p = *app.platform;
-    if (p.previewSheetDC.bitmap == nullptr) stretchSheet(p, p.previewSheetDC, 25);
+    if (p.previewSheetDC.bitmap == nullptr) makeSheet(p, p.previewSheetDC, previewScale(app), app.dpi);
     return p.previewSheetDC.dc;
 }
+
+double previewScale(const AppState& app) { return deviceScale(kPreviewScale, app.dpi); }
 
 void releaseSurfaces(AppState& app) {
     PlatformState& p = *app.platform;
@@ -120,13 +166,14 @@ void releaseSurfaces(AppState& app) {
     p.backgroundBrush = nullptr;
 }
 
-// The sheet is stretched from its own size to exactly the size the scale
-// needs, so every face is there whatever the size of the display. Asking
-// again at the same scale costs nothing.
+// The sheet is scaled from its own size to exactly the size the board's
+// scale needs on the window's screen, so every face is there whatever the
+// size of the display. Asking again at the same scale costs nothing.
 void rescaleSheet(AppState& app) {
     PlatformState* p = app.platform;
     if (p == nullptr || !p->sheetReady || p->scaledSheetDC.dc == nullptr) return;
-    if (p->sheetScale == app.view.scale) return;
-    stretchSheet(*p, p->scaledSheetDC, app.view.scale);
-    p->sheetScale = app.view.scale;
+    const double scale = boardScale(app);
+    if (p->sheetScale == scale) return;
+    makeSheet(*p, p->scaledSheetDC, scale, app.dpi);
+    p->sheetScale = scale;
 }

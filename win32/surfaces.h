@@ -7,13 +7,18 @@
 struct AppState;
 struct Surface;
 
-// The ink surface covers the largest face drawn, at 100 %.
-constexpr int kTintWidth = 96, kTintHeight = 120;
-
 // The memory surfaces, with the shade and the tint; the tile sheet comes
 // with loadTileSheet, the scaled sheet with rescaleSheet, the preview sheet
 // when a dialog first asks for it, the back buffer with fitBackBuffer.
 void createSurfaces(AppState& app);
+
+// The shade and the ink cover the largest face drawn, at 100 % on the
+// window's screen: made anew when the screen's DPI changes, and the preview
+// sheet let go.
+void fitFaceSurfaces(AppState& app);
+
+// Refills the tint surface with the ink colour.
+void retint(AppState& app);
 
 // Scales the tile sheet to the current scale, the first time at the end of
 // start-up: until then the scale may change freely and nothing is stretched.
@@ -26,8 +31,10 @@ void fitBackBuffer(AppState& app, int width, int height);
 // A new back buffer of the client area's size, for a display that changed.
 void recreateBackBuffer(AppState& app);
 
-// The tile sheet at a quarter, for the dialogs' previews; made on first use.
+// The tile sheet at a quarter (of the screen's pixels), for the dialogs'
+// previews; made on first use.
 HDC previewSheet(AppState& app);
+double previewScale(const AppState& app);
 
 // Puts back every displaced object and deletes bitmaps, surfaces and brush.
 void releaseSurfaces(AppState& app);

@@ -10,6 +10,7 @@
 #include "win32/background.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
+#include "win32/surfaces.h"
 #include "win32/system_function.h"
 
 namespace {

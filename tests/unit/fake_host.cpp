@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "rules/tile_set.h"
+#include "view/metrics.h"
 #include "view/tile_plan.h"
 
 FakeHost& fakeHost() {
@@ -44,6 +45,7 @@ std::unique_ptr<AppState> newTestState() {
     storeFaceTable(app->faceTable);
     std::strcpy(app->programName, "Kelvarin");
     app->view.scale = 100;
+    app->dpi = kBaseDpi;
     app->selectedX = -1;
     for (int event = 0; event < SoundEventCount; ++event) {
         std::strcpy(app->sounds[event].name, soundEventName(event));

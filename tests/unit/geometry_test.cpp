@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "fake_host.h"
 #include "game/geometry.h"
 #include "test_boards.h"
@@ -9,16 +11,20 @@ namespace {
 TEST(Geometry, EditorBoardSizeAtEveryScale) {
     auto app = newTestState();
     app->editorMode = 1;
-    struct Row { double scale; int margin, width, height; };
+    struct Row { int dpi; double scale; int margin, width, height; };
     const Row rows[] = {
-        {50, 56, 1300, 1006}, {62.5, 68, 1621, 1253}, {75, 80, 1942, 1501},
-        {87.5, 92, 2263, 1748}, {100, 104, 2584, 1996},
+        {96, 50, 56, 1300, 1006}, {96, 62.5, 68, 1621, 1253}, {96, 75, 80, 1942, 1501},
+        {96, 87.5, 92, 2263, 1748}, {96, 100, 104, 2584, 1996},
+        // Denser screens: sizes and the 8-pixel padding grow by dpi / 96, each truncated.
+        {120, 62.5, 82, 2022, 1551}, {144, 50, 84, 1950, 1509}, {144, 100, 156, 3876, 2994},
+        {192, 100, 208, 5168, 3992},
     };
     for (const Row& r : rows) {
-        EXPECT_EQ(boardMargins(*app, r.scale).x, r.margin) << r.scale;
-        EXPECT_EQ(boardMargins(*app, r.scale).y, r.margin) << r.scale;
-        EXPECT_EQ(boardSize(*app, r.scale).width, r.width) << r.scale;
-        EXPECT_EQ(boardSize(*app, r.scale).height, r.height) << r.scale;
+        app->dpi = r.dpi;
+        EXPECT_EQ(boardMargins(*app, r.scale).x, r.margin) << r.dpi << " " << r.scale;
+        EXPECT_EQ(boardMargins(*app, r.scale).y, r.margin) << r.dpi << " " << r.scale;
+        EXPECT_EQ(boardSize(*app, r.scale).width, r.width) << r.dpi << " " << r.scale;
+        EXPECT_EQ(boardSize(*app, r.scale).height, r.height) << r.dpi << " " << r.scale;
     }
 }
 
@@ -71,13 +77,20 @@ TEST(Geometry, AutoScaleChoosesTheLargestFit) {
     for (const Case& c : cases) EXPECT_EQ(fittingScale(*app, c.cw, c.ch), c.scale) << c.cw;
 }
 
-TEST(Geometry, LayoutCentresAndRescalesOnlyOnChange) {
+// The editor's board with auto scale, at `scale` until laid out in a client
+// area of width x height.
+std::unique_ptr<AppState> autoScaledEditor(double scale, int width, int height) {
     auto app = newTestState();
     app->editorMode = 1;
     app->view.autoScale = 1;
-    app->view.scale = 62.5;
-    fakeHost().clientWidth = 1400;
-    fakeHost().clientHeight = 1100;
+    app->view.scale = scale;
+    fakeHost().clientWidth = width;
+    fakeHost().clientHeight = height;
+    return app;
+}
+
+TEST(Geometry, LayoutCentresAndRescalesOnlyOnChange) {
+    auto app = autoScaledEditor(62.5, 1400, 1100);
     layoutBoard(*app);
     EXPECT_EQ(app->view.scale, 50);
     EXPECT_EQ(fakeHost().count(HostCall::Rescale), 1);
@@ -125,21 +138,52 @@ TEST(Geometry, HitTestPrefersHigherLayersAndFallsThroughEmptyCells) {
     app->view.scale = 100;
     place(app->board, 0, 2, 2, TypeCircles, 1);
     place(app->board, 1, 2, 3, TypeCircles, 2);  // half a tile right, one layer up
-    Anchor hit{};
-    // A point inside both faces: the higher layer wins.
-    PixelPoint upper = cellOrigin(*app, 1, 2, 3);
-    ASSERT_TRUE(hitTestTile(*app, upper.x + 30, upper.y + 30, hit));
-    EXPECT_EQ(hit.z, 1);
-    // Left part of the lower face, outside the upper one.
-    PixelPoint lower = cellOrigin(*app, 0, 2, 2);
-    ASSERT_TRUE(hitTestTile(*app, lower.x + 2, lower.y + 2, hit));
-    EXPECT_EQ(hit.z, 0);
-    EXPECT_EQ(hit.x, 2);
-    // The right and bottom edges do not belong to the face; the body neither.
-    EXPECT_FALSE(hitTestTile(*app, lower.x - 1, lower.y, hit));
-    PixelPoint upperEnd = cellOrigin(*app, 1, 2, 3);
-    EXPECT_TRUE(hitTestTile(*app, upperEnd.x + 95, upperEnd.y + 119, hit));
-    EXPECT_FALSE(hitTestTile(*app, upperEnd.x + 96, upperEnd.y + 119, hit));
+    // The face a click takes is the face drawn: W x H of the screen's pixels.
+    struct Screen { int dpi, width, height, depth; };
+    const Screen screens[] = {{96, 96, 120, 24}, {120, 120, 150, 30}, {144, 144, 180, 36}, {192, 192, 240, 48}};
+    for (const Screen& screen : screens) {
+        app->dpi = screen.dpi;
+        Anchor hit{};
+        // A point inside both faces: the higher layer wins.
+        const PixelPoint upper = cellOrigin(*app, 1, 2, 3);
+        ASSERT_TRUE(hitTestTile(*app, upper.x + 30, upper.y + 30, hit));
+        EXPECT_EQ(hit.z, 1);
+        // Left part of the lower face, outside the upper one.
+        const PixelPoint lower = cellOrigin(*app, 0, 2, 2);
+        EXPECT_EQ(upper.x - lower.x, screen.width / 2 - screen.depth) << screen.dpi;
+        ASSERT_TRUE(hitTestTile(*app, lower.x + 2, lower.y + 2, hit));
+        EXPECT_EQ(hit.z, 0);
+        EXPECT_EQ(hit.x, 2);
+        // The right and bottom edges do not belong to the face; the body neither.
+        EXPECT_FALSE(hitTestTile(*app, lower.x - 1, lower.y, hit));
+        EXPECT_TRUE(hitTestTile(*app, upper.x + screen.width - 1, upper.y + screen.height - 1, hit)) << screen.dpi;
+        EXPECT_FALSE(hitTestTile(*app, upper.x + screen.width, upper.y + screen.height - 1, hit)) << screen.dpi;
+        EXPECT_FALSE(hitTestTile(*app, upper.x + screen.width - 1, upper.y + screen.height, hit)) << screen.dpi;
+    }
+}
+
+TEST(Geometry, AnotherDpiDrawsTheTilesAnewAndFitsTheScaleAgain) {
+    auto app = autoScaledEditor(50, 2000, 1600);
+    layoutBoard(*app);
+    EXPECT_EQ(app->view.scale, 75);
+
+    fakeHost().calls.clear();
+    changeDpi(*app, 144);  // 75 % would need 2913 x 2251 pixels now
+    EXPECT_EQ(app->dpi, 144);
+    EXPECT_EQ(app->view.scale, 50);
+    EXPECT_EQ(app->boardOriginX, (2000 - 1950) / 2);
+    EXPECT_GE(fakeHost().count(HostCall::Rescale), 1);
+    EXPECT_EQ(fakeHost().count(HostCall::Repaint), 1);
+
+    // A fixed scale is kept, but its tiles are drawn again for the new pixels.
+    app->view.autoScale = 0;
+    fakeHost().calls.clear();
+    changeDpi(*app, 96);
+    EXPECT_EQ(app->view.scale, 50);
+    EXPECT_EQ(fakeHost().count(HostCall::Rescale), 1);
+    fakeHost().calls.clear();
+    changeDpi(*app, 96);
+    EXPECT_TRUE(fakeHost().calls.empty()) << "the same DPI again changes nothing";
 }
 
 TEST(Geometry, EditorHitsHalfTileCellsOnTheCurrentLayer) {

@@ -20,20 +20,23 @@ TEST(PreviewGeometry, SizeAndCentringInTheBox) {
     struct Row {
         const char* what;
         const Board& layout;
+        double scale;
         int boxWidth, boxHeight;
         int width, height, x, y;
     } rows[] = {
-        {"one tile: a 24 x 30 face and 6 of body", *single, 100, 100, 30, 36, 35, 32},
-        {"a box the layout just fills", *single, 30, 36, 30, 36, 0, 0},
-        {"a box too small starts at its corner", *single, 29, 20, 30, 36, 0, 0},
-        {"a layer-2 tile in column 0 moves the faces 12 right", *raised, 100, 100, 42, 81, 41, 9},
-        {"wider than the box, centred in height", *flat, 467, 327, 582, 186, 0, 70},
+        {"one tile: a 24 x 30 face and 6 of body", *single, 25, 100, 100, 30, 36, 35, 32},
+        {"a box the layout just fills", *single, 25, 30, 36, 30, 36, 0, 0},
+        {"a box too small starts at its corner", *single, 25, 29, 20, 30, 36, 0, 0},
+        {"a layer-2 tile in column 0 moves the faces 12 right", *raised, 25, 100, 100, 42, 81, 41, 9},
+        {"wider than the box, centred in height", *flat, 25, 467, 327, 582, 186, 0, 70},
+        {"at 192 DPI: a 48 x 60 face and 12 of body", *single, 50, 100, 100, 60, 72, 20, 14},
+        {"at 144 DPI the layer-2 tile moves the faces 18 right", *raised, 37.5, 100, 100, 63, 121, 36, 0},
     };
     for (const Row& r : rows) {
-        const PixelSize size = previewSize(r.layout);
+        const PixelSize size = previewSize(r.layout, r.scale);
         EXPECT_EQ(size.width, r.width) << r.what;
         EXPECT_EQ(size.height, r.height) << r.what;
-        const PixelPoint origin = previewOrigin(r.layout, r.boxWidth, r.boxHeight);
+        const PixelPoint origin = previewOrigin(r.layout, r.scale, r.boxWidth, r.boxHeight);
         EXPECT_EQ(origin.x, r.x) << r.what;
         EXPECT_EQ(origin.y, r.y) << r.what;
     }

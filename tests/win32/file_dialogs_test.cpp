@@ -21,6 +21,7 @@
 #include "win32/background.h"
 #include "win32/commands.h"
 #include "win32/platform_state.h"
+#include "win32/surfaces.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ TEST_F(FileDialogs, ThePreviewLiesOnTheBackgroundInTheMiddleOfItsBox) {
         // The back buffer's corner keeps the last preview: the hidden main
         // window does not paint over it.
         const PixelRect place =
-            previewPlace(previewSize(app().platform->previewLayout), box.right, box.bottom);
+            previewPlace(previewSize(app().platform->previewLayout, previewScale(app())), box.right, box.bottom);
         RECT drawn{box.right, box.bottom, -1, -1};
         for (int y = 0; y < box.bottom; ++y)
             for (int x = 0; x < box.right; ++x)

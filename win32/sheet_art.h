@@ -1,0 +1,28 @@
+// The pixels of the program's pictures from its resources. A tile set, like
+// the About picture, is drawn twice: for screens of 96 DPI as a bitmap, and
+// at twice the size, as a PNG, for denser screens; the larger one is decoded
+// only where it is shown.
+#pragma once
+
+#include <windows.h>
+
+#include "view/area_scale.h"
+
+// The resources of one tile set's art.
+struct SheetArt {
+    int bitmap;    // bitmap resource, faces of 96 x 120
+    int largePng;  // raw data resource holding a PNG, faces of 192 x 240
+};
+
+// How much larger the large art is drawn.
+constexpr int kLargeArtDensity = 2;
+
+// The pixels of a bitmap resource, or false when it cannot be read.
+bool bitmapPixels(HINSTANCE instance, int id, Pixels& pixels);
+
+// A 32-bit bitmap holding `pixels`; the caller deletes it.
+HBITMAP pictureBitmap(const Pixels& pixels);
+
+// The pixels of a PNG in a raw data resource, decoded by the Windows Imaging
+// Component; false when it cannot be decoded.
+bool pngPixels(HINSTANCE instance, int id, Pixels& pixels);
