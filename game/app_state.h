@@ -7,6 +7,7 @@
 #include "files/file_path.h"
 #include "game/history.h"
 #include "game/game_record.h"
+#include "game/hint_pair.h"
 #include "rules/board.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"
@@ -57,6 +58,10 @@ struct AppState {
     int32_t buttonsSwapped;
 
     int32_t winnableOnly;   // New game deals again until the solver finds a win
+    int32_t hintSafe;       // Hint shows a pair that keeps the game winnable, when known
+    WinningStart winningStart;  // set by the platform when the solver's verdict comes
+    uint32_t dealNumber;    // the generator's state just before this game was dealt
+    int32_t dealNumbered;   // 1 for a dealt game; 0 for a loaded one (its number is not known)
     int32_t secondsPlayed;  // the status bar's clock; a new game starts it at 0
     int32_t paused;         // the board is hidden, the clock and the effects stand still
 

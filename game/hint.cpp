@@ -3,13 +3,13 @@
 #include <initializer_list>
 
 #include "game/app_state.h"
+#include "game/hint_pair.h"
 #include "game/host.h"
 #include "game/records.h"
-#include "rules/moves.h"
 
 void showHint(AppState& app) {
     Move move;
-    if (findMoves(app.random, app.board, move) == 0) {
+    if (!chooseHintPair(app, move)) {
         showMessage(app, kMainWindow, "There is no variant!", MessageIcon::Information);
         return;
     }

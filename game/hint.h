@@ -3,6 +3,6 @@
 
 struct AppState;
 
-// Flashes a random pair of free matching tiles with the blank face, or says
-// that there is none.
+// Flashes a pair of free matching tiles with the blank face (chooseHintPair),
+// or says that there is none.
 void showHint(AppState& app);

@@ -4,11 +4,12 @@
 #include <memory>
 
 #include "game/app_state.h"
+#include "game/hint_pair.h"
 #include "rules/solver.h"
 #include "win32/platform_state.h"
 
-// `lock` guards board, generation and quit; cancel is read by the search
-// itself.
+// `lock` guards board, generation, quit and the last answer; cancel is read
+// by the search itself.
 struct SolverWorker {
     HANDLE thread;
     HANDLE wake;  // auto-reset: a new board, or the end
@@ -17,6 +18,8 @@ struct SolverWorker {
     Board board;      // the latest board asked for
     long generation;  // of `board`
     bool quit;
+    long answered;  // the generation of the last verdict posted
+    Move start;     // its winning order's first pair, when it can be won
     std::atomic<bool> cancel;
     Board working;  // the worker's own copy, searched outside the lock
 };
@@ -37,6 +40,10 @@ DWORD WINAPI solverMain(LPVOID parameter) {
         LeaveCriticalSection(&worker.lock);
         if (quit) return 0;
         const SolveResult result = solveBoard(worker.working, kBackgroundSolveBudget, &worker.cancel);
+        EnterCriticalSection(&worker.lock);
+        worker.answered = generation;
+        worker.start = result.pairs[0];
+        LeaveCriticalSection(&worker.lock);
         PostMessageA(worker.window, kSolvedMessage, static_cast<WPARAM>(generation),
                      static_cast<LPARAM>(result.verdict));
     }
@@ -48,6 +55,7 @@ void startSolver(AppState& app) {
     auto worker = std::make_unique<SolverWorker>();
     worker->window = app.platform->mainWindow;
     worker->generation = 0;
+    worker->answered = -1;
     worker->quit = false;
     worker->cancel = false;
     InitializeCriticalSection(&worker->lock);
@@ -87,4 +95,18 @@ long solveInBackground(AppState& app, const Board& tiles) {
     LeaveCriticalSection(&worker.lock);
     SetEvent(worker.wake);
     return generation;
+}
+
+void takeWinningStart(AppState& app, WPARAM generation, LPARAM verdict) {
+    PlatformState& p = *app.platform;
+    if (p.solver == nullptr || static_cast<long>(generation) != p.solveGeneration ||
+        static_cast<Verdict>(verdict) != Verdict::Winnable)
+        return;
+    SolverWorker& worker = *p.solver;
+    EnterCriticalSection(&worker.lock);
+    const bool current = worker.answered == static_cast<long>(generation);
+    const Move start = worker.start;
+    LeaveCriticalSection(&worker.lock);
+    // The board searched is the one the status bar counted for this generation.
+    if (current) noteWinningStart(app, p.statusTiles, start);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/app_state.h"
+#include "game/deal_number.h"
 #include "game/pause.h"
 #include "game/statistics_view.h"
 #include "resources/resource.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kFocusPart, kPartCount };
+enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kDealPart, kFocusPart, kPartCount };
 
 // A tile is in play from its deal until its pair starts to vanish.
 bool inPlay(const Cell& cell) { return cell.number != 0 && cell.effect != EffectVanishing; }
@@ -30,6 +31,16 @@ void setPart(const AppState& app, int part, const char* text) {
 void showTime(const AppState& app) {
     const std::string text = "Time: " + playTimeText(app.secondsPlayed);
     setPart(app, kTimePart, app.editorMode == 0 ? text.c_str() : "");
+}
+
+// The deal's number, whenever it is not the one shown: a loaded game may
+// bring the very tiles of the deal before it.
+void showDealNumber(AppState& app) {
+    PlatformState& p = *app.platform;
+    const std::string text = dealNumberText(app);
+    if (text == p.dealText) return;
+    setPart(app, kDealPart, text.c_str());
+    std::snprintf(p.dealText, sizeof p.dealText, "%s", text.c_str());
 }
 
 // After a win that set the best time, the last part says so; the solver has
@@ -66,7 +77,7 @@ void createStatusBar(AppState& app) {
                                   0, 0, p.mainWindow,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)),
                                   p.instance, nullptr);
-    const int rightEdges[kPartCount] = {90, 180, 290, 460, -1};
+    const int rightEdges[kPartCount] = {90, 180, 290, 460, 580, -1};
     SendMessageA(p.statusBar, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(rightEdges));
     p.clockTimerOn = false;
     clearBoard(p.statusTiles);
@@ -111,6 +122,7 @@ void syncStatus(AppState& app) {
     // The win's message may have been open while the cleared board was counted.
     if (p.statusNewBest != (app.game.newBest != 0)) showNewBest(app);
     showFocusedTile(app);
+    showDealNumber(app);
     for (int i = 0; i < kCells; ++i) {
         const Cell& cell = app.board.cells[i];
         const Cell& counted = p.statusTiles.cells[i];

@@ -1,6 +1,6 @@
 // The status bar below the board: tiles left, pairs that can be taken now,
 // the time played in this game, the solver's verdict (after a win, the new
-// best time it set) and the focused tile.
+// best time it set), the deal's number and the focused tile.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,7 @@ struct AppState;
 
 constexpr UINT_PTR kClockTimer = 2;
 
-// Creates the bar as a child of the main window, with its five parts.
+// Creates the bar as a child of the main window, with its six parts.
 void createStatusBar(AppState& app);
 
 // The bar's height in pixels; 0 without a bar.
@@ -25,8 +25,9 @@ void resizeStatusBar(AppState& app);
 void boardChanged(AppState& app);
 
 // Calls boardChanged when the tiles in play differ from those last counted,
-// and names the focused tile anew when it or its state changed. Cheap enough
-// to run after every click, key, command and tick.
+// names the focused tile anew when it or its state changed, and shows the
+// deal's number when it changed. Cheap enough to run after every click, key,
+// command and tick.
 void syncStatus(AppState& app);
 
 // Runs the one-second clock only while a game is played, not in the editor,

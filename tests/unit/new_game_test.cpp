@@ -5,7 +5,9 @@
 
 #include "fake_host.h"
 #include "files/file_path.h"
+#include "game/deal_number.h"
 #include "game/new_game.h"
+#include "rules/deal.h"
 #include "rules/moves.h"
 #include "rules/random.h"
 #include "rules/solver.h"
@@ -15,6 +17,13 @@
 namespace {
 
 const char* const kGameOver = "There is no variant of move on the game field. Game over.";
+
+// The tiles alone, without the appear effect.
+std::vector<std::pair<int, int>> faces(const Board& board) {
+    std::vector<std::pair<int, int>> out;
+    for (const Cell& cell : board.cells) out.emplace_back(cell.type, cell.number);
+    return out;
+}
 
 bool dealtOn(const Board& board, const Layout& layout) {
     for (int i = 0; i < kCells; ++i)
@@ -134,6 +143,50 @@ TEST_F(NewGame, WinnableDealsOnlyBuildsADealThatCanBeWon) {
     start("flat.kvl");
     for (Cell& cell : app->board.cells) cell.effect = EffectNone;
     EXPECT_EQ(solveBoard(app->board, 100000).verdict, Verdict::Winnable);
+}
+
+// A deal's number is the generator's state before its first draw, redeals
+// included: the draws of a deal are those it always had, and the number
+// dealt again on the same puzzle, with the same option, gives the same tiles.
+TEST_F(NewGame, ADealNumberDealsTheSameTilesAgain) {
+    struct Row {
+        const char* puzzle;
+        int32_t winnableOnly;
+    } rows[] = {{"flat.kvl", 0}, {"flat.kvl", 1}, {"blocked.kvl", 0}};
+    for (const Row& row : rows) {
+        app->winnableOnly = row.winnableOnly;
+        seedRandom(app->random, 4242);
+        start(row.puzzle);
+        EXPECT_EQ(app->dealNumber, 4242u) << row.puzzle;
+        const std::vector<std::pair<int, int>> dealt = faces(app->board);
+        EXPECT_EQ(dealNumberText(*app), "Deal 4242");
+
+        start(row.puzzle);
+        EXPECT_NE(faces(app->board), dealt) << row.puzzle << " deals at random again";
+        for (int again = 0; again < 2; ++again) {
+            fakeHost().reset();
+            dealByNumber(*app, 4242);
+            EXPECT_EQ(faces(app->board), dealt) << row.puzzle << ", option " << row.winnableOnly;
+            EXPECT_EQ(app->dealNumber, 4242u);
+            EXPECT_EQ(cellAt(app->board, 0, 0, 0).effect, row.puzzle[0] == 'f' ? EffectAppearing : EffectNone);
+        }
+    }
+    // Without the option the first deal is the shuffle it always was.
+    auto board = std::make_unique<Board>();
+    Random random;
+    seedRandom(random, 4242);
+    dealTiles(random, app->tileSet, *board, *flatLayout());
+    app->winnableOnly = 0;
+    std::strcpy(app->lastGame, "flat.kvl");
+    dealByNumber(*app, 4242);
+    EXPECT_EQ(faces(app->board), faces(*board));
+
+    // The editor and a loaded game show no number.
+    app->editorMode = 1;
+    EXPECT_EQ(dealNumberText(*app), "");
+    app->editorMode = 0;
+    app->dealNumbered = 0;
+    EXPECT_EQ(dealNumberText(*app), "");
 }
 
 TEST_F(NewGame, RestartWithoutAMoveDealsAgainWithoutAsking) {
