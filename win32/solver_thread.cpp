@@ -19,7 +19,8 @@ struct SolverWorker {
     long generation;  // of `board`
     bool quit;
     long answered;  // the generation of the last verdict posted
-    Move start;     // its winning order's first pair, when it can be won
+    bool started;   // it can be won, and `start` is its winning order's first pair
+    Move start;
     std::atomic<bool> cancel;
     Board working;  // the worker's own copy, searched outside the lock
 };
@@ -42,6 +43,7 @@ DWORD WINAPI solverMain(LPVOID parameter) {
         const SolveResult result = solveBoard(worker.working, kBackgroundSolveBudget, &worker.cancel);
         EnterCriticalSection(&worker.lock);
         worker.answered = generation;
+        worker.started = result.verdict == Verdict::Winnable && result.pairCount > 0;
         worker.start = result.pairs[0];
         LeaveCriticalSection(&worker.lock);
         PostMessageA(worker.window, kSolvedMessage, static_cast<WPARAM>(generation),
@@ -104,7 +106,7 @@ void takeWinningStart(AppState& app, WPARAM generation, LPARAM verdict) {
         return;
     SolverWorker& worker = *p.solver;
     EnterCriticalSection(&worker.lock);
-    const bool current = worker.answered == static_cast<long>(generation);
+    const bool current = worker.answered == static_cast<long>(generation) && worker.started;
     const Move start = worker.start;
     LeaveCriticalSection(&worker.lock);
     // The board searched is the one the status bar counted for this generation.

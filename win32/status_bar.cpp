@@ -112,6 +112,7 @@ void boardChanged(AppState& app) {
     setPart(app, kPairsPart, app.editorMode == 0 ? text : "");
     showTime(app);
     showNewBest(app);
+    showDealNumber(app);
     // No search in the editor, nor on a board already cleared.
     p.solveGeneration = app.editorMode == 0 && tiles > 0 ? solveInBackground(app, p.statusTiles) : -1;
 }

@@ -19,9 +19,9 @@ int statusBarHeight(const AppState& app);
 // clock pauses while the window is minimised.
 void resizeStatusBar(AppState& app);
 
-// Recounts the tiles in play (vanishing ones taken away), shows the counts,
-// clears the verdict and hands the board to the solver (not in the editor).
-// Every change of the board ends here.
+// Recounts the tiles in play (vanishing ones taken away), shows the counts
+// and the deal's number, clears the verdict and hands the board to the
+// solver (not in the editor). Every change of the board ends here.
 void boardChanged(AppState& app);
 
 // Calls boardChanged when the tiles in play differ from those last counted,

@@ -44,7 +44,7 @@ struct StatusBarTest : ScratchGame {
 
 TEST_F(StatusBarTest, TheBoardLiesAboveTheBarAndItsPartsCount) {
     ASSERT_NE(bar(), nullptr);
-    EXPECT_EQ(SendMessageA(bar(), SB_GETPARTS, 0, 0), 5);
+    EXPECT_EQ(SendMessageA(bar(), SB_GETPARTS, 0, 0), 6);
     RECT client;
     RECT barRect;
     GetClientRect(window, &client);
@@ -140,11 +140,11 @@ TEST_F(StatusBarTest, ANewBestTimeShowsAfterTheWinAndGoesWithIt) {
 // in the last part and, as the board's accessible name, to screen readers.
 TEST_F(StatusBarTest, TheFocusedTileIsNamedInTheBarAndToScreenReaders) {
     setBoard({{0, 0, 0}, {4, 0, 0}, {2, 0, 1}}, {1, 2, 3});
-    EXPECT_EQ(part(4), "") << "nothing before the first key";
+    EXPECT_EQ(part(5), "") << "nothing before the first key";
     SendMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(part(4), "Circles 1, free");
+    EXPECT_EQ(part(5), "Circles 1, free");
     SendMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(part(4), "Circles 3, free");
+    EXPECT_EQ(part(5), "Circles 3, free");
 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccessible* board = nullptr;
