@@ -19,7 +19,8 @@
 #include <string>
 
 #include "fake_host.h"
-#include "game/hint_pair.h"
+#include "game/app_state.h"
+#include "game/hint.h"
 #include "game/new_game.h"
 #include "rules/moves.h"
 #include "rules/random.h"
@@ -45,7 +46,7 @@ bool followHints(AppState& app, bool safe) {
                 next = 0;
             }
             if (solved->verdict == Verdict::Winnable && next < solved->pairCount)
-                noteWinningStart(app, app.board, solved->pairs[next]);
+                noteWinningStart(app.winningStart, app.board, solved->pairs[next]);
         }
         Move move;
         if (!chooseHintPair(app, move)) return countTiles(app.board) == 0;

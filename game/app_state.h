@@ -7,7 +7,7 @@
 #include "files/file_path.h"
 #include "game/history.h"
 #include "game/game_record.h"
-#include "game/hint_pair.h"
+#include "game/winning_start.h"
 #include "rules/board.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"

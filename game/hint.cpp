@@ -3,9 +3,17 @@
 #include <initializer_list>
 
 #include "game/app_state.h"
-#include "game/hint_pair.h"
 #include "game/host.h"
 #include "game/records.h"
+#include "rules/moves.h"
+
+bool chooseHintPair(AppState& app, Move& move) {
+    if (app.hintSafe != 0 && winningStartHolds(app.winningStart, app.board)) {
+        move = app.winningStart.pair;
+        return true;
+    }
+    return findMoves(app.random, app.board, move) != 0;
+}
 
 void showHint(AppState& app) {
     Move move;

@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "game/app_state.h"
-#include "game/hint_pair.h"
 #include "rules/solver.h"
 #include "win32/platform_state.h"
 
@@ -110,5 +109,5 @@ void takeWinningStart(AppState& app, WPARAM generation, LPARAM verdict) {
     const Move start = worker.start;
     LeaveCriticalSection(&worker.lock);
     // The board searched is the one the status bar counted for this generation.
-    if (current) noteWinningStart(app, p.statusTiles, start);
+    if (current) noteWinningStart(app.winningStart, p.statusTiles, start);
 }

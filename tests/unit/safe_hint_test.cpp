@@ -8,7 +8,6 @@
 
 #include "fake_host.h"
 #include "game/hint.h"
-#include "game/hint_pair.h"
 #include "rules/moves.h"
 #include "rules/solver.h"
 #include "test_boards.h"
@@ -64,10 +63,10 @@ const Trap kTraps[] = {
      }},
     {"two traps in one", [](Board& b) {
          loosePairAndStack(b, TypeCircles, 1);
-         place(b, 0, 20, 4, TypeDragons, 2);
-         place(b, 0, 20, 10, TypeDragons, 2);
-         place(b, 0, 26, 4, TypeDragons, 2);
-         place(b, 1, 26, 4, TypeDragons, 2);
+         place(b, 0, 20, 4, TypeDragons, 1);
+         place(b, 0, 20, 10, TypeDragons, 1);
+         place(b, 0, 26, 4, TypeDragons, 1);
+         place(b, 1, 26, 4, TypeDragons, 1);
      }},
 };
 
@@ -98,7 +97,7 @@ TEST_F(SafeHint, KeepsTrapPositionsWinnableAndTheOptionOffGivesTheSearchsPair) {
         trap.build(*position);
         const SolveResult solved = solveBoard(*position, kBudget);
         ASSERT_EQ(solved.verdict, Verdict::Winnable) << trap.name;
-        noteWinningStart(*app, *position, solved.pairs[0]);
+        noteWinningStart(app->winningStart, *position, solved.pairs[0]);
         int losingSearchPairs = 0;
         for (uint32_t seed = 0; seed < 24; ++seed) {
             app->hintSafe = 1;
@@ -122,7 +121,7 @@ TEST_F(SafeHint, APositionChangedSinceTheVerdictGetsTheSearchsPair) {
     kTraps[3].build(*position);
     const SolveResult solved = solveBoard(*position, kBudget);
     ASSERT_EQ(solved.verdict, Verdict::Winnable);
-    noteWinningStart(*app, *position, solved.pairs[0]);
+    noteWinningStart(app->winningStart, *position, solved.pairs[0]);
     app->hintSafe = 1;
 
     auto changed = std::make_unique<Board>(*position);
