@@ -146,8 +146,7 @@ TEST_F(NewGame, WinnableDealsOnlyBuildsADealThatCanBeWon) {
 }
 
 // A deal's number is the generator's state before its first draw, redeals
-// included: the draws of a deal are those it always had, and the number
-// dealt again on the same puzzle, with the same option, gives the same tiles.
+// included; the same number on the same puzzle and option deals the same tiles.
 TEST_F(NewGame, ADealNumberDealsTheSameTilesAgain) {
     struct Row {
         const char* puzzle;
@@ -157,32 +156,24 @@ TEST_F(NewGame, ADealNumberDealsTheSameTilesAgain) {
         app->winnableOnly = row.winnableOnly;
         seedRandom(app->random, 4242);
         start(row.puzzle);
-        EXPECT_EQ(app->dealNumber, 4242u) << row.puzzle;
         const std::vector<std::pair<int, int>> dealt = faces(app->board);
         EXPECT_EQ(dealNumberText(*app), "Deal 4242");
-
         start(row.puzzle);
-        EXPECT_NE(faces(app->board), dealt) << row.puzzle << " deals at random again";
+        EXPECT_NE(faces(app->board), dealt) << row.puzzle;
         for (int again = 0; again < 2; ++again) {
-            fakeHost().reset();
             dealByNumber(*app, 4242);
             EXPECT_EQ(faces(app->board), dealt) << row.puzzle << ", option " << row.winnableOnly;
-            EXPECT_EQ(app->dealNumber, 4242u);
-            EXPECT_EQ(cellAt(app->board, 0, 0, 0).effect, row.puzzle[0] == 'f' ? EffectAppearing : EffectNone);
         }
     }
-    // Without the option the first deal is the shuffle it always was.
+    // The first deal without the option is the shuffle it always was.
     auto board = std::make_unique<Board>();
-    Random random;
-    seedRandom(random, 4242);
-    dealTiles(random, app->tileSet, *board, *flatLayout());
+    seedRandom(app->random, 4242);
+    dealTiles(app->random, app->tileSet, *board, *flatLayout());
     app->winnableOnly = 0;
-    std::strcpy(app->lastGame, "flat.kvl");
+    start("flat.kvl");
     dealByNumber(*app, 4242);
     EXPECT_EQ(faces(app->board), faces(*board));
-
-    // The editor and a loaded game show no number.
-    app->editorMode = 1;
+    app->editorMode = 1;  // the editor shows no number, nor does a loaded game
     EXPECT_EQ(dealNumberText(*app), "");
     app->editorMode = 0;
     app->dealNumbered = 0;
