@@ -8,6 +8,7 @@
 #include "game/history.h"
 #include "game/game_record.h"
 #include "game/clock_record.h"
+#include "game/winning_start.h"
 #include "rules/board.h"
 #include "rules/random.h"
 #include "rules/tile_set.h"
@@ -60,6 +61,10 @@ struct AppState {
 
     int32_t winnableOnly;   // New game deals again until the solver finds a win
     PlayClock clock;        // the time played in this game
+    int32_t hintSafe;       // Hint shows a pair that keeps the game winnable, when known
+    WinningStart winningStart;  // set by the platform when the solver's verdict comes
+    uint32_t dealNumber;    // the generator's state just before this game was dealt
+    int32_t dealNumbered;   // 1 for a dealt game; 0 for a loaded one (its number is not known)
     int32_t paused;         // the board is hidden, the clock and the effects stand still
 
     GameRecord game;  // how the game in play will count in the records

@@ -7,12 +7,20 @@
 #include "game/records.h"
 #include "rules/moves.h"
 
+bool chooseHintPair(AppState& app, Move& move) {
+    if (app.hintSafe != 0 && winningStartHolds(app.winningStart, app.board)) {
+        move = app.winningStart.pair;
+        return true;
+    }
+    return findMoves(app.random, app.board, move) != 0;
+}
+
 void showHint(AppState& app) {
     // While a pair vanishes, a deal appears or the game has ended the hint
     // could pick tiles whose effect must not be cut short.
     if (app.gameActive == 0 || app.paused != 0) return;
     Move move;
-    if (findMoves(app.random, app.board, move) == 0) {
+    if (!chooseHintPair(app, move)) {
         showMessage(app, kMainWindow, "There is no variant!", MessageIcon::Information);
         return;
     }

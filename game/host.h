@@ -21,7 +21,7 @@ void playEventSound(AppState& app, int event);
 void requestRepaint(AppState& app);
 
 // Called after every change of mode, play state or saveability: applies the
-// ten enabled/grayed states of the menu, and the check mark of Pause.
+// eleven enabled/grayed states of the menu, and the check mark of Pause.
 void refreshMenu(AppState& app);
 
 // Called by the rules and the file operations: a modal message box with the

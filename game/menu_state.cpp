@@ -19,6 +19,7 @@ void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateIte
         items[7] = {IDM_REDO, false};
         items[8] = {IDM_SHUFFLE, false};
         items[9] = {IDM_PAUSE, false};
+        items[10] = {IDM_SELECT_DEAL, false};
     } else {
         items[0] = {IDM_SAVE_PUZZLE, false};
         items[1] = {IDM_LAYER_UP, false};
@@ -30,5 +31,6 @@ void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateIte
         items[7] = {IDM_REDO, canRedo(app)};
         items[8] = {IDM_SHUFFLE, canShuffle(app)};
         items[9] = {IDM_PAUSE, gameInPlay(app), app.paused != 0};
+        items[10] = {IDM_SELECT_DEAL, app.lastGame[0] != '\0'};
     }
 }

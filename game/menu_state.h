@@ -11,8 +11,8 @@ struct MenuItemState {
     bool checked = false;  // only Pause, while the game is paused
 };
 
-constexpr int kMenuStateItems = 10;
+constexpr int kMenuStateItems = 11;
 
-// The ten items that depend on the mode and the game, in the order they are
+// The eleven items that depend on the mode and the game, in the order they are
 // applied to the menu.
 void computeMenuStates(const AppState& app, MenuItemState (&items)[kMenuStateItems]);

@@ -13,6 +13,7 @@
 #include "game/records.h"
 #include "rules/deal.h"
 #include "rules/moves.h"
+#include "rules/random.h"
 
 namespace {
 
@@ -22,22 +23,26 @@ const char* const kNoWinnableDeal =
 
 // With "Winnable deals only" the deal is built to be won; otherwise, or when
 // the puzzle cannot be cleared, it is dealt at random until a move exists.
-void dealBoard(AppState& app) {
+// Every draw comes from `random`, so its state before the first one decides
+// the tiles: that state is the deal's number.
+void dealBoard(AppState& app, Random& random) {
+    app.dealNumber = random.state;
+    app.dealNumbered = 1;
     if (app.winnableOnly != 0) {
-        if (dealWinnable(app.random, app.tileSet, app.board, app.layoutBuffer) == Arrangement::Arranged) return;
+        if (dealWinnable(random, app.tileSet, app.board, app.layoutBuffer) == Arrangement::Arranged) return;
         showMessage(app, kMainWindow, kNoWinnableDeal, MessageIcon::Information);
     }
     Move move;
     int deals = 0;
     do {
-        dealTiles(app.random, app.tileSet, app.board, app.layoutBuffer);
+        dealTiles(random, app.tileSet, app.board, app.layoutBuffer);
         ++deals;
-    } while (findMoves(app.random, app.board, move) == 0 && deals < kMaxDeals);
+    } while (findMoves(random, app.board, move) == 0 && deals < kMaxDeals);
 }
 
-}  // namespace
-
-void newGame(AppState& app) {
+// New game with the deal drawn from `random`: the program's generator, or
+// one set to a chosen number.
+void startGame(AppState& app, Random& random) {
     FilePath& path = app.filePath;
     std::strcpy(path.folder, "Puzzle");
     std::memcpy(path.name, app.lastGame, sizeof path.name);
@@ -56,7 +61,7 @@ void newGame(AppState& app) {
     app.paused = 0;
     clearFocus(app);
 
-    dealBoard(app);
+    dealBoard(app, random);
     resetClock(app);
 
     app.editorMode = 0;
@@ -75,6 +80,16 @@ void newGame(AppState& app) {
         return;
     }
     startAppearing(app.board);
+}
+
+}  // namespace
+
+void newGame(AppState& app) { startGame(app, app.random); }
+
+void dealByNumber(AppState& app, uint32_t number) {
+    Random chosen;
+    seedRandom(chosen, number);
+    startGame(app, chosen);
 }
 
 void restartGame(AppState& app) {

@@ -101,6 +101,7 @@ bool loadGameFrom(AppState& app, const Profile& profile, Owner owner) {
     beginGame(app, puzzle, false);  // its clock did not run from the deal
     app.board = *board;
     app.puzzle = *layout;
+    app.dealNumbered = 0;  // the file keeps the tiles, not the deal they came from
     clearHistory(app.history);
     app.paused = 0;
     clearFocus(app);

@@ -63,6 +63,7 @@ void readSettingsFrom(AppState& app, const Profile& profile, Rect& window) {
     profileString(profile, "LAST", "GAME", "", app.lastGame);
     if (app.lastGame[0] == '\0') setText(app.lastGame, "classic.kvl");
     app.winnableOnly = profileInt(profile, "GAME", "WINNABLE_ONLY", 0) != 0 ? 1 : 0;
+    app.hintSafe = profileInt(profile, "GAME", "HINT_SAFE", 1) != 0 ? 1 : 0;
 
     for (int event = 0; event < SoundEventCount; ++event) {
         SoundEvent& sound = app.sounds[event];
@@ -95,6 +96,7 @@ std::string composeSettings(const AppState& app, const Rect& window) {
 
     text += "\r\n[GAME]\r\n";
     appendKey(text, "WINNABLE_ONLY", app.winnableOnly);
+    appendKey(text, "HINT_SAFE", app.hintSafe);
 
     text += "\r\n[SOUND]\r\n";
     for (const SoundEvent& sound : app.sounds) {

@@ -25,8 +25,8 @@ std::string settingsPath(const AppState& app);
 void readSettings(AppState& app, const char* path, Rect& window);
 void readSettingsFrom(AppState& app, const Profile& profile, Rect& window);
 
-// The whole file: a leading empty line, sections VIEW, LAST, SOUND, WINDOW,
-// CR LF after every line.
+// The whole file: a leading empty line, sections VIEW, LAST, GAME, SOUND,
+// WINDOW, CR LF after every line.
 std::string composeSettings(const AppState& app, const Rect& window);
 
 // Writes the file whole; a failure leaves the old file as it was and is not

@@ -49,13 +49,15 @@ std::string playTimeText(int seconds) {
     return text;
 }
 
+std::string puzzleTitle(const char* name) {
+    const size_t length = std::strlen(name);
+    const bool puzzleFile = length > 4 && compareNames(name + length - 4, 4, ".kvl", 4) == 0;
+    return std::string(name, puzzleFile ? length - 4 : length);
+}
+
 std::string statisticsCell(const PuzzleRecord& r, int column) {
     switch (column) {
-    case ColumnPuzzle: {
-        const size_t length = std::strlen(r.name);
-        const bool puzzleFile = length > 4 && compareNames(r.name + length - 4, 4, ".kvl", 4) == 0;
-        return std::string(r.name, puzzleFile ? length - 4 : length);
-    }
+    case ColumnPuzzle: return puzzleTitle(r.name);
     case ColumnPlayed: return std::to_string(r.played);
     case ColumnWon: return std::to_string(r.won);
     case ColumnWonPercent: {

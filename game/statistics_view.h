@@ -24,6 +24,9 @@ constexpr const char* kStatisticsHeadings[kStatisticsColumns] = {
 // "m:ss", from an hour on "h:mm:ss".
 std::string playTimeText(int seconds);
 
+// A puzzle as the player knows it: its file name without the ".kvl".
+std::string puzzleTitle(const char* name);
+
 // The text of one cell: the puzzle without its ".kvl", the counts, the share
 // won and the average rounded to the nearest whole, "-" for no time.
 std::string statisticsCell(const PuzzleRecord& record, int column);

@@ -27,6 +27,7 @@
 #define IDD_SOUND 139
 #define IDD_ABOUT 140
 #define IDD_STATISTICS 142
+#define IDD_SELECT_DEAL 143
 
 // Menu commands
 #define IDM_ABOUT 104
@@ -53,6 +54,8 @@
 #define IDM_SHUFFLE 32819
 #define IDM_STATISTICS 32820
 #define IDM_PAUSE 32821
+#define IDM_HINT_SAFE 32822
+#define IDM_SELECT_DEAL 32823
 
 // The main window's status bar
 #define IDC_STATUS_BAR 1100
@@ -92,3 +95,7 @@
 // Controls of the statistics dialog
 #define IDC_STATISTICS_RESET 3
 #define IDC_STATISTICS_LIST 1001
+
+// Controls of the Select deal dialog
+#define IDC_DEAL_PUZZLE 1000
+#define IDC_DEAL_NUMBER 1001

@@ -86,16 +86,18 @@ void shellOpen(AppState& app, const char* file, const char* parameters) {
 
 void openHomePage(AppState& app) { shellOpen(app, "orvane.url", nullptr); }
 
-void toggleWinnableOnly(AppState& app) {
-    app.winnableOnly = app.winnableOnly != 0 ? 0 : 1;
-    showWinnableOnly(app);
+// An option of the menu: flipped, and its item checked while it is on.
+void toggleOption(AppState& app, int32_t& option) {
+    option = option != 0 ? 0 : 1;
+    showOptions(app);
 }
 
 }  // namespace
 
-void showWinnableOnly(AppState& app) {
-    CheckMenuItem(GetMenu(app.platform->mainWindow), IDM_WINNABLE_ONLY,
-                  app.winnableOnly != 0 ? MF_CHECKED : MF_UNCHECKED);
+void showOptions(AppState& app) {
+    const HMENU menu = GetMenu(app.platform->mainWindow);
+    CheckMenuItem(menu, IDM_WINNABLE_ONLY, app.winnableOnly != 0 ? MF_CHECKED : MF_UNCHECKED);
+    CheckMenuItem(menu, IDM_HINT_SAFE, app.hintSafe != 0 ? MF_CHECKED : MF_UNCHECKED);
 }
 
 void openHelp(AppState& app, int topic) {
@@ -131,7 +133,9 @@ bool runCommand(AppState& app, unsigned id) {
     case IDM_SAVE_PUZZLE: openSavePuzzleDialog(app); break;
     case IDM_SOUND: openSoundDialog(app); break;
     case IDM_VIEW: openViewDialog(app); break;
-    case IDM_WINNABLE_ONLY: toggleWinnableOnly(app); break;
+    case IDM_WINNABLE_ONLY: toggleOption(app, app.winnableOnly); break;
+    case IDM_HINT_SAFE: toggleOption(app, app.hintSafe); break;
+    case IDM_SELECT_DEAL: openSelectDealDialog(app); break;
     case IDM_USER_MANUAL: openHelp(app, 0); break;
     case IDM_TUTORIAL: openHelp(app, 1); break;
     case IDM_ABOUT: openAbout(app); break;

@@ -11,5 +11,6 @@ bool runCommand(AppState& app, unsigned id);
 // topic with that map id.
 void openHelp(AppState& app, int topic);
 
-// Checks the "Winnable deals only" item when the option is on.
-void showWinnableOnly(AppState& app);
+// Checks the items of the options that are on: "Winnable deals only" and
+// "Hints keep the game winnable".
+void showOptions(AppState& app);

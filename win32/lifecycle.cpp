@@ -47,7 +47,7 @@ void onCreate(AppState& app, HWND window) {
     syncAnimationTimer(app);
     boardChanged(app);
     syncClock(app);
-    showWinnableOnly(app);
+    showOptions(app);
     refreshMenu(app);
 }
 

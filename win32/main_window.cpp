@@ -160,6 +160,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case kSolvedMessage:
         showVerdict(*app, wParam, lParam);
+        takeWinningStart(*app, wParam, lParam);
         return 0;
     case WM_TIMER:
         onTimer(*app, wParam);

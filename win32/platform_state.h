@@ -43,6 +43,7 @@ struct PlatformState {
     long solveGeneration;   // the search whose verdict the status bar waits for
     char spokenText[64];    // the focused tile as the bar and the board's accessible name give it
     Anchor spokenFocus;
+    char dealText[24];      // the deal's number as the bar shows it
     SolverWorker* solver;   // null while no worker runs
 
     ClipCache clipCache;   // the tiles' clip shapes, kept from paint to paint

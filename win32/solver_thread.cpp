@@ -7,8 +7,8 @@
 #include "rules/solver.h"
 #include "win32/platform_state.h"
 
-// `lock` guards board, generation and quit; cancel is read by the search
-// itself.
+// `lock` guards board, generation, quit and the last answer; cancel is read
+// by the search itself.
 struct SolverWorker {
     HANDLE thread;
     HANDLE wake;  // auto-reset: a new board, or the end
@@ -17,6 +17,9 @@ struct SolverWorker {
     Board board;      // the latest board asked for
     long generation;  // of `board`
     bool quit;
+    long answered;  // the generation of the last verdict posted
+    bool started;   // it can be won, and `start` is its winning order's first pair
+    Move start;
     std::atomic<bool> cancel;
     Board working;  // the worker's own copy, searched outside the lock
 };
@@ -37,6 +40,11 @@ DWORD WINAPI solverMain(LPVOID parameter) {
         LeaveCriticalSection(&worker.lock);
         if (quit) return 0;
         const SolveResult result = solveBoard(worker.working, kBackgroundSolveBudget, &worker.cancel);
+        EnterCriticalSection(&worker.lock);
+        worker.answered = generation;
+        worker.started = result.verdict == Verdict::Winnable && result.pairCount > 0;
+        worker.start = result.pairs[0];
+        LeaveCriticalSection(&worker.lock);
         PostMessageA(worker.window, kSolvedMessage, static_cast<WPARAM>(generation),
                      static_cast<LPARAM>(result.verdict));
     }
@@ -48,6 +56,7 @@ void startSolver(AppState& app) {
     auto worker = std::make_unique<SolverWorker>();
     worker->window = app.platform->mainWindow;
     worker->generation = 0;
+    worker->answered = -1;
     worker->quit = false;
     worker->cancel = false;
     InitializeCriticalSection(&worker->lock);
@@ -87,4 +96,18 @@ long solveInBackground(AppState& app, const Board& tiles) {
     LeaveCriticalSection(&worker.lock);
     SetEvent(worker.wake);
     return generation;
+}
+
+void takeWinningStart(AppState& app, WPARAM generation, LPARAM verdict) {
+    PlatformState& p = *app.platform;
+    if (p.solver == nullptr || static_cast<long>(generation) != p.solveGeneration ||
+        static_cast<Verdict>(verdict) != Verdict::Winnable)
+        return;
+    SolverWorker& worker = *p.solver;
+    EnterCriticalSection(&worker.lock);
+    const bool current = worker.answered == static_cast<long>(generation) && worker.started;
+    const Move start = worker.start;
+    LeaveCriticalSection(&worker.lock);
+    // The board searched is the one the status bar counted for this generation.
+    if (current) noteWinningStart(app.winningStart, p.statusTiles, start);
 }

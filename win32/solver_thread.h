@@ -24,3 +24,7 @@ void stopSolver(AppState& app);
 // Hands the worker a copy of `tiles` (only tiles in play) to search, in place
 // of whatever it was searching. Returns the generation its verdict will carry.
 long solveInBackground(AppState& app, const Board& tiles);
+
+// Called with every verdict posted: when it says the board on screen can be
+// won, Hint learns the first pair of the winning order found.
+void takeWinningStart(AppState& app, WPARAM generation, LPARAM verdict);

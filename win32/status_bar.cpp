@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/app_state.h"
+#include "game/deal_number.h"
 #include "game/play_clock.h"
 #include "game/statistics_view.h"
 #include "resources/resource.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kFocusPart, kPartCount };
+enum Part { kTilesPart, kPairsPart, kTimePart, kVerdictPart, kDealPart, kFocusPart, kPartCount };
 
 // A tile is in play from its deal until its pair starts to vanish.
 bool inPlay(const Cell& cell) { return cell.number != 0 && cell.effect != EffectVanishing; }
@@ -32,6 +33,16 @@ void setPart(const AppState& app, int part, const char* text) {
 void showTime(const AppState& app) {
     const std::string text = "Time: " + playTimeText(secondsPlayed(app));
     setPart(app, kTimePart, app.editorMode == 0 ? text.c_str() : "");
+}
+
+// The deal's number, whenever it is not the one shown: a loaded game may
+// bring the very tiles of the deal before it.
+void showDealNumber(AppState& app) {
+    PlatformState& p = *app.platform;
+    const std::string text = dealNumberText(app);
+    if (text == p.dealText) return;
+    setPart(app, kDealPart, text.c_str());
+    std::snprintf(p.dealText, sizeof p.dealText, "%s", text.c_str());
 }
 
 // After a win that set the best time, the last part says so; the solver has
@@ -80,7 +91,7 @@ void fitStatusBarToDpi(AppState& app) {
     SendMessageA(p.statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(p.statusFont), TRUE);
     if (previous != nullptr) DeleteObject(previous);
     // The parts' right edges at 96 DPI; the last reaches the bar's end.
-    const int edges[kPartCount] = {90, 180, 290, 460, -1};
+    const int edges[kPartCount] = {90, 180, 290, 460, 580, -1};
     int rightEdges[kPartCount];
     for (int part = 0; part < kPartCount; ++part)
         rightEdges[part] = edges[part] < 0 ? -1 : devicePixels(edges[part], app.dpi);
@@ -123,6 +134,7 @@ void boardChanged(AppState& app) {
     setPart(app, kPairsPart, app.editorMode == 0 ? text : "");
     showTime(app);
     showNewBest(app);
+    showDealNumber(app);
     // No search in the editor, nor on a board already cleared.
     p.solveGeneration = app.editorMode == 0 && tiles > 0 ? solveInBackground(app, p.statusTiles) : -1;
 }
@@ -133,6 +145,7 @@ void syncStatus(AppState& app) {
     // The win's message may have been open while the cleared board was counted.
     if (p.statusNewBest != (app.game.newBest != 0)) showNewBest(app);
     showFocusedTile(app);
+    showDealNumber(app);
     for (int i = 0; i < kCells; ++i) {
         const Cell& cell = app.board.cells[i];
         const Cell& counted = p.statusTiles.cells[i];

@@ -1,6 +1,6 @@
 // The status bar below the board: tiles left, pairs that can be taken now,
 // the time played in this game, the solver's verdict (after a win, the new
-// best time it set) and the focused tile.
+// best time it set), the deal's number and the focused tile.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,7 @@ struct AppState;
 
 constexpr UINT_PTR kClockTimer = 2;
 
-// Creates the bar as a child of the main window, with its five parts.
+// Creates the bar as a child of the main window, with its six parts.
 void createStatusBar(AppState& app);
 
 // The system's status-bar font and the parts' widths for the window's DPI.
@@ -25,14 +25,15 @@ int statusBarHeight(const AppState& app);
 // clock pauses while the window is minimised.
 void resizeStatusBar(AppState& app);
 
-// Recounts the tiles in play (vanishing ones taken away), shows the counts,
-// clears the verdict and hands the board to the solver (not in the editor).
-// Every change of the board ends here.
+// Recounts the tiles in play (vanishing ones taken away), shows the counts
+// and the deal's number, clears the verdict and hands the board to the
+// solver (not in the editor). Every change of the board ends here.
 void boardChanged(AppState& app);
 
 // Calls boardChanged when the tiles in play differ from those last counted,
-// and names the focused tile anew when it or its state changed. Cheap enough
-// to run after every click, key, command and tick.
+// names the focused tile anew when it or its state changed, and shows the
+// deal's number when it changed. Cheap enough to run after every click, key,
+// command and tick.
 void syncStatus(AppState& app);
 
 // Runs the play clock only while a game is played, not in the editor, not

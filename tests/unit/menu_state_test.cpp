@@ -34,7 +34,7 @@ TEST(MenuState, EditorModeByLayer) {
             {IDM_SAVE_PUZZLE, true}, {IDM_SAVE_GAME, false}, {IDM_HINT, false},
             {IDM_RESTART_GAME, false}, {IDM_LAYER_DOWN, c.down}, {IDM_LAYER_UP, c.up},
             {IDM_UNDO, false},         {IDM_REDO, false},      {IDM_SHUFFLE, false},
-            {IDM_PAUSE, false}};
+            {IDM_PAUSE, false},        {IDM_SELECT_DEAL, false}};
         EXPECT_EQ(states(*app), expected) << "layer " << c.layer;
     }
     // Nor do the commands, which a shortcut reaches without the menu.
@@ -70,7 +70,7 @@ TEST(MenuState, GameModeByFlags) {
             {IDM_SAVE_GAME, c.canSave != 0}, {IDM_HINT, c.active != 0},
             {IDM_RESTART_GAME, c.lastGame[0] != '\0'}, {IDM_UNDO, c.undo}, {IDM_REDO, c.redo},
             {IDM_SHUFFLE, false},  // nothing to shuffle on an empty board
-            {IDM_PAUSE, c.active != 0}};
+            {IDM_PAUSE, c.active != 0}, {IDM_SELECT_DEAL, c.lastGame[0] != '\0'}};
         EXPECT_EQ(states(*app), expected)
             << c.canSave << c.active << c.lastGame << " steps " << c.cursor << "/" << c.count;
     }

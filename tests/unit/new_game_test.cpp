@@ -5,8 +5,10 @@
 
 #include "fake_host.h"
 #include "files/file_path.h"
+#include "game/deal_number.h"
 #include "game/new_game.h"
 #include "game/play_clock.h"
+#include "rules/deal.h"
 #include "rules/moves.h"
 #include "rules/random.h"
 #include "rules/solver.h"
@@ -16,6 +18,13 @@
 namespace {
 
 const char* const kGameOver = "There is no variant of move on the game field. Game over.";
+
+// The tiles alone, without the appear effect.
+std::vector<std::pair<int, int>> faces(const Board& board) {
+    std::vector<std::pair<int, int>> out;
+    for (const Cell& cell : board.cells) out.emplace_back(cell.type, cell.number);
+    return out;
+}
 
 bool dealtOn(const Board& board, const Layout& layout) {
     for (int i = 0; i < kCells; ++i)
@@ -137,6 +146,41 @@ TEST_F(NewGame, WinnableDealsOnlyBuildsADealThatCanBeWon) {
     start("flat.kvl");
     for (Cell& cell : app->board.cells) cell.effect = EffectNone;
     EXPECT_EQ(solveBoard(app->board, 100000).verdict, Verdict::Winnable);
+}
+
+// A deal's number is the generator's state before its first draw, redeals
+// included; the same number on the same puzzle and option deals the same tiles.
+TEST_F(NewGame, ADealNumberDealsTheSameTilesAgain) {
+    struct Row {
+        const char* puzzle;
+        int32_t winnableOnly;
+    } rows[] = {{"flat.kvl", 0}, {"flat.kvl", 1}, {"blocked.kvl", 0}};
+    for (const Row& row : rows) {
+        app->winnableOnly = row.winnableOnly;
+        seedRandom(app->random, 4242);
+        start(row.puzzle);
+        const std::vector<std::pair<int, int>> dealt = faces(app->board);
+        EXPECT_EQ(dealNumberText(*app), "Deal 4242");
+        start(row.puzzle);
+        EXPECT_NE(faces(app->board), dealt) << row.puzzle;
+        for (int again = 0; again < 2; ++again) {
+            dealByNumber(*app, 4242);
+            EXPECT_EQ(faces(app->board), dealt) << row.puzzle << ", option " << row.winnableOnly;
+        }
+    }
+    // The first deal without the option is the shuffle it always was.
+    auto board = std::make_unique<Board>();
+    seedRandom(app->random, 4242);
+    dealTiles(app->random, app->tileSet, *board, *flatLayout());
+    app->winnableOnly = 0;
+    start("flat.kvl");
+    dealByNumber(*app, 4242);
+    EXPECT_EQ(faces(app->board), faces(*board));
+    app->editorMode = 1;  // the editor shows no number, nor does a loaded game
+    EXPECT_EQ(dealNumberText(*app), "");
+    app->editorMode = 0;
+    app->dealNumbered = 0;
+    EXPECT_EQ(dealNumberText(*app), "");
 }
 
 TEST_F(NewGame, RestartWithoutAMoveDealsAgainWithoutAsking) {

@@ -66,7 +66,7 @@ TEST_F(Settings, WritesTheExactText) {
               "AUTO_SCALE = 0\r\nBACK_IMAGE = felt.bmp\r\nBACK_TYPE = 0\r\n"
               "COLOR_BACK = 3368601\r\nCOLOR_INK = 0\r\nSCALE = 4\r\n"
               "\r\n[LAST]\r\nGAME = bridge.kvl\r\n"
-              "\r\n[GAME]\r\nWINNABLE_ONLY = 0\r\n"
+              "\r\n[GAME]\r\nWINNABLE_ONLY = 0\r\nHINT_SAFE = 0\r\n"
               "\r\n[SOUND]\r\n"
               "error_FILE = C:\\Waves\\oops.wav\r\nerror_ENABLE = 1\r\n"
               "level is completed_FILE = .\\Sound\\level is completed.wav\r\nlevel is completed_ENABLE = 1\r\n"
@@ -82,6 +82,7 @@ TEST_F(Settings, WhatIsWrittenReadsBackTheSame) {
     app->sounds[SoundPairCompleted].enable = 0;
     std::strcpy(app->sounds[SoundUnselection].file, "");
     app->winnableOnly = 1;
+    app->hintSafe = 1;
     ASSERT_TRUE(writeSettings(*app, settingsPath(*app).c_str(), Rect{-5, 7, 1000, 700}));
     const std::string written = readFile("Kelvarin.ini");
 
@@ -93,6 +94,7 @@ TEST_F(Settings, WhatIsWrittenReadsBackTheSame) {
     EXPECT_STREQ(back->sounds[SoundUnselection].file, "");  // empty, not the default
     EXPECT_EQ(back->sounds[SoundPairCompleted].enable, 0);
     EXPECT_EQ(back->winnableOnly, 1);
+    EXPECT_EQ(back->hintSafe, 1);
     EXPECT_EQ(entries("."), std::vector<std::string>{"Kelvarin.ini"});
 }
 
@@ -111,25 +113,28 @@ TEST_F(Settings, TheScaleIndexMustBe0To4) {
 }
 
 // Keys that older files lack, or that a start whose puzzle could not be read
-// left empty, read as their defaults: the classic puzzle, winnable deals off.
-// Any number but 0 turns winnable deals on.
+// left empty, read as their defaults: the classic puzzle, winnable deals off,
+// safe hints on. Any number but 0 turns an option on.
 TEST_F(Settings, AMissingOrEmptyKeyReadsAsItsDefault) {
     struct Row {
         const char* text;
         const char* lastGame;
         int32_t winnableOnly;
-    } rows[] = {{"", "classic.kvl", 0},
-                {"[LAST]\r\nGAME = \r\n", "classic.kvl", 0},
-                {"[LAST]\r\nGAME = bridge.kvl\r\n", "bridge.kvl", 0},
-                {"[GAME]\r\nWINNABLE_ONLY = 0\r\n", "classic.kvl", 0},
-                {"[GAME]\r\nWINNABLE_ONLY = 1\r\n", "classic.kvl", 1},
-                {"[GAME]\r\nWINNABLE_ONLY = 7\r\n", "classic.kvl", 1},
-                {"[GAME]\r\nWINNABLE_ONLY = -1\r\n", "classic.kvl", 1}};
+        int32_t hintSafe;
+    } rows[] = {{"", "classic.kvl", 0, 1},
+                {"[LAST]\r\nGAME = \r\n", "classic.kvl", 0, 1},
+                {"[LAST]\r\nGAME = bridge.kvl\r\n", "bridge.kvl", 0, 1},
+                {"[GAME]\r\nWINNABLE_ONLY = 0\r\nHINT_SAFE = 0\r\n", "classic.kvl", 0, 0},
+                {"[GAME]\r\nWINNABLE_ONLY = 1\r\nHINT_SAFE = 1\r\n", "classic.kvl", 1, 1},
+                {"[GAME]\r\nWINNABLE_ONLY = 7\r\nHINT_SAFE = 7\r\n", "classic.kvl", 1, 1},
+                {"[GAME]\r\nWINNABLE_ONLY = -1\r\nHINT_SAFE = \r\n", "classic.kvl", 1, 1}};
     for (const Row& row : rows) {
         app->winnableOnly = 1 - row.winnableOnly;
+        app->hintSafe = 1 - row.hintSafe;
         readFrom(row.text);
         EXPECT_STREQ(app->lastGame, row.lastGame) << row.text;
         EXPECT_EQ(app->winnableOnly, row.winnableOnly) << row.text;
+        EXPECT_EQ(app->hintSafe, row.hintSafe) << row.text;
     }
 }
 

@@ -1,4 +1,4 @@
-// The menu and shortcut resources, and the ten item states on a real menu.
+// The menu and shortcut resources, and the eleven item states on a real menu.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,10 +28,12 @@ TEST(MenuResourceTest, EveryCommandHasItsLabelAndShortcutText) {
         const char* label;
     };
     const Item items[] = {
-        {0, IDM_NEW_GAME, "New game...\tCTRL+N"},    {0, 0, ""},
+        {0, IDM_NEW_GAME, "New game...\tCTRL+N"},    {0, IDM_SELECT_DEAL, "Select &deal...\tCTRL+G"},
+        {0, 0, ""},
         {0, IDM_LOAD_GAME, "Load game...\tCTRL+L"},  {0, IDM_SAVE_GAME, "Save game...\tCTRL+S"},
         {0, 0, ""},                                   {0, IDM_RESTART_GAME, "Restart game\tCTRL+R"},
         {0, IDM_PAUSE, "&Pause\tCTRL+P"},             {0, IDM_HINT, "Hint\tCTRL+H"},
+        {0, IDM_HINT_SAFE, "Hints &keep the game winnable"},
         {0, IDM_UNDO, "Undo\tCTRL+Z"},                {0, IDM_REDO, "Redo\tCTRL+Y"},
         {0, IDM_SHUFFLE, "Shuffle\tCTRL+F"},          {0, 0, ""},
         {0, IDM_STATISTICS, "S&tatistics...\tCTRL+T"}, {0, 0, ""},
@@ -75,6 +77,7 @@ TEST(MenuResourceTest, ShortcutTableInItsOrder) {
     const BYTE ctrl = FVIRTKEY | FCONTROL | FNOINVERT;
     const Key expected[] = {
         {ctrl, 'C', IDM_CREATE_PUZZLE}, {ctrl, 'H', IDM_HINT},
+        {ctrl, 'G', IDM_SELECT_DEAL},
         {ctrl, VK_DOWN, IDM_LAYER_DOWN}, {ctrl, VK_UP, IDM_LAYER_UP},
         {ctrl, 'L', IDM_LOAD_GAME},      {ctrl, 'N', IDM_NEW_GAME},
         {ctrl, 'R', IDM_RESTART_GAME},   {ctrl, 'S', IDM_SAVE_GAME},
@@ -100,7 +103,7 @@ TEST(MenuResourceTest, ShortcutTableInItsOrder) {
     DestroyAcceleratorTable(table);
 }
 
-TEST(MenuStateTest, TenItemsFollowTheModeOnTheRealMenu) {
+TEST(MenuStateTest, ElevenItemsFollowTheModeOnTheRealMenu) {
     TestApp test = newTestApp();
     AppState& app = *test.app;
     HWND window = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
@@ -112,22 +115,23 @@ TEST(MenuStateTest, TenItemsFollowTheModeOnTheRealMenu) {
         int editorMode, editorLayer, canSaveGame, gameActive;
         const char* lastGame;
         int undoSteps, redoSteps, paused;
-        std::vector<int> enabled;  // of the ten, every other one is grayed (no tiles to shuffle)
+        std::vector<int> enabled;  // of the eleven, every other one is grayed (no tiles to shuffle)
     };
     const Case cases[] = {
         {0, 0, 0, 0, "", 0, 0, 0, {}},
-        {0, 0, 1, 1, "classic.kvl", 0, 0, 0, {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_PAUSE}},
-        {0, 3, 0, 1, "classic.kvl", 0, 0, 0, {IDM_HINT, IDM_RESTART_GAME, IDM_PAUSE}},
+        {0, 0, 1, 1, "classic.kvl", 0, 0, 0, {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_PAUSE, IDM_SELECT_DEAL}},
+        {0, 3, 0, 1, "classic.kvl", 0, 0, 0, {IDM_HINT, IDM_RESTART_GAME, IDM_PAUSE, IDM_SELECT_DEAL}},
         {1, 0, 1, 1, "classic.kvl", 0, 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_UP}},
         {1, 2, 0, 0, "", 0, 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_UP, IDM_LAYER_DOWN}},
         {1, 4, 1, 1, "classic.kvl", 0, 0, 0, {IDM_SAVE_PUZZLE, IDM_LAYER_DOWN}},
         {0, 0, 1, 1, "classic.kvl", 2, 1, 0,
-         {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_UNDO, IDM_REDO, IDM_PAUSE}},
-        {0, 0, 1, 1, "classic.kvl", 2, 1, 1, {IDM_SAVE_GAME, IDM_RESTART_GAME, IDM_PAUSE}},
-        {0, 0, 1, 0, "classic.kvl", 2, 1, 0, {IDM_SAVE_GAME, IDM_RESTART_GAME}},
+         {IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_UNDO, IDM_REDO, IDM_PAUSE, IDM_SELECT_DEAL}},
+        {0, 0, 1, 1, "classic.kvl", 2, 1, 1, {IDM_SAVE_GAME, IDM_RESTART_GAME, IDM_PAUSE, IDM_SELECT_DEAL}},
+        {0, 0, 1, 0, "classic.kvl", 2, 1, 0, {IDM_SAVE_GAME, IDM_RESTART_GAME, IDM_SELECT_DEAL}},
     };
-    const int ten[] = {IDM_SAVE_PUZZLE, IDM_SAVE_GAME, IDM_HINT, IDM_RESTART_GAME, IDM_LAYER_DOWN,
-                       IDM_LAYER_UP,    IDM_UNDO,      IDM_REDO, IDM_SHUFFLE,      IDM_PAUSE};
+    const int eleven[] = {IDM_SAVE_PUZZLE, IDM_SAVE_GAME, IDM_HINT,    IDM_RESTART_GAME,
+                          IDM_LAYER_DOWN,  IDM_LAYER_UP,  IDM_UNDO,    IDM_REDO,
+                          IDM_SHUFFLE,     IDM_PAUSE,     IDM_SELECT_DEAL};
     for (const Case& c : cases) {
         app.editorMode = c.editorMode;
         app.editorLayer = c.editorLayer;
@@ -139,7 +143,7 @@ TEST(MenuStateTest, TenItemsFollowTheModeOnTheRealMenu) {
         app.paused = c.paused;
         refreshMenu(app);
         EXPECT_EQ((GetMenuState(GetMenu(window), IDM_PAUSE, MF_BYCOMMAND) & MF_CHECKED) != 0, c.paused != 0);
-        for (int id : ten) {
+        for (int id : eleven) {
             const bool enabled = std::find(c.enabled.begin(), c.enabled.end(), id) != c.enabled.end();
             EXPECT_EQ((GetMenuState(GetMenu(window), id, MF_BYCOMMAND) & MF_GRAYED) == 0, enabled)
                 << "item " << id << " in mode " << c.editorMode << " layer " << c.editorLayer;

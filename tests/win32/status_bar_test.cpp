@@ -1,6 +1,7 @@
 // The status bar of the real window: its parts, the room it takes from the
-// board, the solver's verdict arriving from the worker, the clock and a new
-// best time; and the menu item that asks for deals the solver wins.
+// board, the solver's verdict arriving from the worker and the hint that
+// follows it, the clock, a new best time and the deal's number that Select
+// deal sets; and the menu item that asks for deals the solver wins.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -8,10 +9,13 @@
 
 #include <string>
 
+#include "dialog_driver.h"
 #include "game/app_state.h"
+#include "game/deal_number.h"
 #include "game/host.h"
 #include "resources/resource.h"
 #include "scratch_game.h"
+#include "win32/commands.h"
 #include "win32/platform_state.h"
 #include "win32/status_bar.h"
 
@@ -44,7 +48,7 @@ struct StatusBarTest : ScratchGame {
 
 TEST_F(StatusBarTest, TheBoardLiesAboveTheBarAndItsPartsCount) {
     ASSERT_NE(bar(), nullptr);
-    EXPECT_EQ(SendMessageA(bar(), SB_GETPARTS, 0, 0), 5);
+    EXPECT_EQ(SendMessageA(bar(), SB_GETPARTS, 0, 0), 6);
     RECT client;
     RECT barRect;
     GetClientRect(window, &client);
@@ -96,6 +100,57 @@ TEST_F(StatusBarTest, TheSolversVerdictFollowsTheBoard) {
     EXPECT_EQ(part(1), "Pairs: 1");
 }
 
+// Two circles 1 loose, two stacked: the loose pair loses. Once the verdict
+// has come, Ctrl+H never shows it, until the option is unchecked.
+TEST_F(StatusBarTest, ATrapPositionGetsTheSafePairUntilTheOptionIsOff) {
+    setBoard({{4, 4, 0}, {10, 4, 0}, {4, 10, 0}, {4, 10, 1}}, {1, 1, 1, 1});
+    app().gameActive = 1;
+    ASSERT_TRUE(verdictArrives("Can be won")) << part(3);
+    int loosePairs = 0;
+    for (int on : {1, 0}) {
+        EXPECT_EQ((GetMenuState(GetMenu(window), IDM_HINT_SAFE, MF_BYCOMMAND) & MF_CHECKED) != 0, on == 1);
+        for (uint32_t seed = 0; seed < 24; ++seed) {
+            for (Cell& cell : app().board.cells) cell.effect = EffectNone;
+            seedRandom(app().random, seed);
+            SendMessageA(window, WM_COMMAND, IDM_HINT, 0);
+            const bool loose = cellAt(app().board, 0, 4, 4).effect == EffectBlankFlash &&
+                               cellAt(app().board, 0, 4, 10).effect == EffectBlankFlash;
+            EXPECT_FALSE(loose && on == 1) << "seed " << seed;
+            loosePairs += loose;
+        }
+        SendMessageA(window, WM_COMMAND, IDM_HINT_SAFE, 0);
+    }
+    EXPECT_GT(loosePairs, 0) << "the plain hint never showed the losing pair";
+}
+
+// The box holds the deal's number; what is no number from 0 to 4294967295 is
+// refused with the dialog left open, and a number is dealt.
+TEST_F(StatusBarTest, SelectDealRefusesWhatIsNoDealNumberAndDealsTheNumberTyped) {
+    const std::string current = std::to_string(app().dealNumber);
+    EXPECT_EQ(part(4), "Deal " + current);
+    const std::vector<std::string> refused = {"", "  ", "-1", "+5", "4294967296", "99999999999999999999", "1.5", "0x10"};
+    std::vector<std::string> shown;
+    const DialogRun run = driveDialog(
+        "Select deal", [&] { runCommand(app(), IDM_SELECT_DEAL); },
+        [&](HWND dialog) {
+            for (const std::string& typed : refused) {
+                char text[32] = {};
+                GetDlgItemTextA(dialog, IDC_DEAL_NUMBER, text, sizeof text);
+                shown.push_back(text);  // the number at first, then what was refused
+                SetDlgItemTextA(dialog, IDC_DEAL_NUMBER, typed.c_str());
+                clickButton(dialog, IDOK);
+            }
+            SetDlgItemTextA(dialog, IDC_DEAL_NUMBER, " 4294967295 ");
+            clickButton(dialog, IDOK);
+        });
+    std::vector<std::string> expected = {current};
+    expected.insert(expected.end(), refused.begin(), refused.end() - 1);
+    EXPECT_EQ(shown, expected);  // the dialog stayed open after each refusal
+    EXPECT_EQ(run.messages, std::vector<std::string>(refused.size(), kDealNumberRefused));
+    syncStatus(app());
+    EXPECT_EQ(part(4), "Deal 4294967295");
+}
+
 TEST_F(StatusBarTest, TheClockRunsOnlyWhileAGameIsPlayedInAVisibleWindow) {
     app().gameActive = 1;
     syncClock(app());
@@ -139,11 +194,11 @@ TEST_F(StatusBarTest, ANewBestTimeShowsAfterTheWinAndGoesWithIt) {
 // in the last part and, as the board's accessible name, to screen readers.
 TEST_F(StatusBarTest, TheFocusedTileIsNamedInTheBarAndToScreenReaders) {
     setBoard({{0, 0, 0}, {4, 0, 0}, {2, 0, 1}}, {1, 2, 3});
-    EXPECT_EQ(part(4), "") << "nothing before the first key";
+    EXPECT_EQ(part(5), "") << "nothing before the first key";
     SendMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(part(4), "Circles 1, free");
+    EXPECT_EQ(part(5), "Circles 1, free");
     SendMessageA(window, WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(part(4), "Circles 3, free");
+    EXPECT_EQ(part(5), "Circles 3, free");
 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccessible* board = nullptr;
