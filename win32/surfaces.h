@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 struct AppState;
 struct Surface;
 
@@ -31,10 +33,12 @@ void fitBackBuffer(AppState& app, int width, int height);
 // A new back buffer of the client area's size, for a display that changed.
 void recreateBackBuffer(AppState& app);
 
-// The tile sheet at a quarter (of the screen's pixels), for the dialogs'
-// previews; made on first use.
-HDC previewSheet(AppState& app);
+// The sheet of tile set `art` (TileArt) at a quarter (of the screen's
+// pixels), for the dialogs' previews and the view dialog's sample; made on
+// first use and again for another set.
+HDC previewSheet(AppState& app, int32_t art);
 double previewScale(const AppState& app);
+void dropPreviewSheet(AppState& app);
 
 // Puts back every displaced object and deletes bitmaps, surfaces and brush.
 void releaseSurfaces(AppState& app);
