@@ -16,10 +16,11 @@
 #define IDB_TILE_SHEET 129
 #define IDB_ABOUT 141
 #define IDB_TILE_SHEET_LARGE 143  // raw data: a PNG
-#define IDB_LARGE_PRINT_SHEET 144        // raw data: PNGs of the other tile sets
-#define IDB_LARGE_PRINT_SHEET_LARGE 145
-#define IDB_NIGHT_SHEET 146
-#define IDB_NIGHT_SHEET_LARGE 147
+#define IDB_ABOUT_LARGE 144       // raw data: a PNG
+#define IDB_LARGE_PRINT_SHEET 145        // raw data: PNGs of the other tile sets
+#define IDB_LARGE_PRINT_SHEET_LARGE 146
+#define IDB_NIGHT_SHEET 147
+#define IDB_NIGHT_SHEET_LARGE 148
 
 // Dialogs
 #define IDD_SAVE_PUZZLE 130
@@ -61,6 +62,7 @@
 #define IDC_STATUS_BAR 1100
 
 // About box controls
+#define IDC_ABOUT_PICTURE 1009
 #define IDC_ABOUT_VERSION 1010
 #define IDC_ABOUT_CREDITS 1018
 #define IDC_ABOUT_COPYRIGHT 1019

@@ -108,29 +108,40 @@ def read_bmp24(path):
     return rows[::-1, :, ::-1].copy()
 
 
-def write_png(path, rgb):
-    """A PNG without time stamps or other varying chunks."""
-    h, w, _ = rgb.shape
-    raw = b"".join(b"\x00" + rgb[y].tobytes() for y in range(h))
+def png_bytes(pixels):
+    """A PNG of an RGB or RGBA array, without time stamps or other varying chunks."""
+    h, w, channels = pixels.shape
+    raw = b"".join(b"\x00" + pixels[y].tobytes() for y in range(h))
 
     def chunk(kind, body):
         return (struct.pack(">I", len(body)) + kind + body
                 + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
 
-    data = (b"\x89PNG\r\n\x1a\n"
-            + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
+    colour_type = 6 if channels == 4 else 2
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, colour_type, 0, 0, 0))
             + chunk(b"IDAT", zlib.compress(raw, 9))
             + chunk(b"IEND", b""))
-    write_file(path, data)
+
+
+def write_png(path, rgb):
+    write_file(path, png_bytes(rgb))
 
 
 def ico_bytes(images):
-    """An .ico holding one 32-bit image (with AND mask) per RGBA array."""
+    """An .ico holding one 32-bit image (with AND mask) per RGBA array; one of
+    256 pixels as a PNG, as Windows Vista and later read it."""
     entries = []
     blobs = []
     offset = 6 + 16 * len(images)
     for rgba in images:
         h, w, _ = rgba.shape
+        if w >= 256:
+            blob = png_bytes(rgba)
+            entries.append(struct.pack("<BBBBHHII", 0, 0, 0, 0, 1, 32, len(blob), offset))
+            blobs.append(blob)
+            offset += len(blob)
+            continue
         bgra = rgba[::-1, :, [2, 1, 0, 3]].tobytes()
         mask_stride = ((w + 31) // 32) * 4
         mask = bytearray(mask_stride * h)

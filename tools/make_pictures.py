@@ -3,10 +3,13 @@
 
 resources/kelvarin.ico (icon 107) and resources/small.ico (icon 108) share one
 look: a tile seen from the front with its body, its face a red and green coin,
-with a second tile behind it at 32 and 48 pixels. Each file holds 16, 32 and
-48 pixel images (32-bit with mask), the small one drawn plainer so that it
-stays crisp in a title bar. resources/about.bmp (bitmap 141) is 203 x 61,
-24-bit: two tiles from the tile sheet and the program's name on felt.
+with a second tile behind it from 32 pixels up. Each file holds the sizes
+Windows asks for at 100 to 200 % display scaling: 16, 20, 24, 32, 40 and 48
+pixels, the large one also 64 and 256 (32-bit with mask; 256 as PNG), the
+small one drawn plainer so that it stays crisp in a title bar. resources/about.bmp (bitmap 141) is 203 x 61,
+24-bit: two tiles from the tile sheet and the program's name on felt; the
+same drawn at twice the size from the large tile sheet, for dense screens, is
+resources/about-2x.png.
 """
 import os
 import sys
@@ -53,15 +56,15 @@ def icon_svg(stacked):
 
 def icon_images(small):
     images = []
-    for size in (16, 32, 48):
-        stacked = size > 16 and not small
+    for size in (16, 20, 24, 32, 40, 48) if small else (16, 20, 24, 32, 40, 48, 64, 256):
+        stacked = size >= 32 and not small
         images.append(assetlib.render_svg(icon_svg(stacked), size, size))
     return images
 
 
-def about_picture():
+def about_picture(density):
     w, h = 203, 61
-    svg = ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d">'
+    svg = ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">'
            '<defs><linearGradient id="g" x1="0" y1="0" x2="0" y2="1">'
            '<stop offset="0" stop-color="#2F7A4A"/><stop offset="1" stop-color="#1C5634"/>'
            '</linearGradient></defs>'
@@ -74,15 +77,18 @@ def about_picture():
            'text-anchor="middle" fill="#FFF4D6">Kelvarin</text>'
            '<text x="147" y="49" font-family="%s" font-weight="bold" font-size="9.5" '
            'text-anchor="middle" fill="#CFE8D6" letter-spacing="0.6">MAHJONG SOLITAIRE</text>'
-           '</svg>' % (w, h, w, h, w - 1, h - 1, assetlib.SERIF, assetlib.SERIF,
+           '</svg>' % (w, h, w, h, w, h, w - 1, h - 1, assetlib.SERIF, assetlib.SERIF,
                        assetlib.LATIN_CONDENSED))
-    canvas = Image.fromarray(assetlib.over_white(assetlib.render_svg(svg, w, h)))
-    sheet = Image.fromarray(assetlib.read_bmp24(os.path.join(assetlib.RESOURCES, "tiles.bmp")))
+    canvas = Image.fromarray(assetlib.over_white(assetlib.render_svg(svg, w * density, h * density)))
+    if density == 1:
+        sheet = Image.fromarray(assetlib.read_bmp24(os.path.join(assetlib.RESOURCES, "tiles.bmp")))
+    else:
+        sheet = Image.open(os.path.join(assetlib.RESOURCES, "tiles-2x.png")).convert("RGB")
     scale = 37.5
     small = contact_sheet.scaled_sheet(sheet, scale)
     # The bird and the red dragon side by side, as on a board.
-    contact_sheet.draw_tile(canvas, small, scale, 5, 4, (0, 1))
-    contact_sheet.draw_tile(canvas, small, scale, 41, 4, (5, 3))
+    contact_sheet.draw_tile(canvas, small, scale * density, 5 * density, 4 * density, (0, 1))
+    contact_sheet.draw_tile(canvas, small, scale * density, 41 * density, 4 * density, (5, 3))
     return np.array(canvas)
 
 
@@ -90,7 +96,8 @@ def main():
     res = assetlib.RESOURCES
     assetlib.write_file(os.path.join(res, "kelvarin.ico"), assetlib.ico_bytes(icon_images(False)))
     assetlib.write_file(os.path.join(res, "small.ico"), assetlib.ico_bytes(icon_images(True)))
-    assetlib.write_bmp24(os.path.join(res, "about.bmp"), about_picture())
+    assetlib.write_bmp24(os.path.join(res, "about.bmp"), about_picture(1))
+    assetlib.write_png(os.path.join(res, "about-2x.png"), about_picture(2))
 
 
 if __name__ == "__main__":

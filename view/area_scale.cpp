@@ -1,6 +1,7 @@
 #include "view/area_scale.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -16,12 +17,11 @@ struct Cover {
 
 struct AxisCovers {
     std::vector<Cover> covers;
-    std::vector<int> weights;
-    int total;  // the sum of one pixel's shares
+    std::vector<uint32_t> weights;
 };
 
 AxisCovers coversOf(int sourceLength, Ratio ratio) {
-    AxisCovers axis{{}, {}, ratio.from};
+    AxisCovers axis;
     const int length = static_cast<int>(static_cast<int64_t>(sourceLength) * ratio.to / ratio.from);
     axis.covers.reserve(length);
     for (int i = 0; i < length; ++i) {
@@ -30,7 +30,7 @@ AxisCovers coversOf(int sourceLength, Ratio ratio) {
         Cover cover{static_cast<int>(begin / ratio.to), 0, static_cast<int>(axis.weights.size())};
         for (int64_t j = cover.first; j < sourceLength && j * ratio.to < end; ++j) {
             const int64_t overlap = std::min(end, (j + 1) * ratio.to) - std::max(begin, j * ratio.to);
-            axis.weights.push_back(static_cast<int>(overlap));
+            axis.weights.push_back(static_cast<uint32_t>(overlap));
             ++cover.count;
         }
         axis.covers.push_back(cover);
@@ -38,57 +38,65 @@ AxisCovers coversOf(int sourceLength, Ratio ratio) {
     return axis;
 }
 
-uint32_t channel(uint32_t pixel, int c) { return (pixel >> (8 * c)) & 0xFF; }
+// Division by the sum of one pixel's shares, rounded to the nearest, as a
+// multiplication: exact for every sum of 255 times the shares.
+struct Divider {
+    uint64_t reciprocal;
+    uint32_t half;
+};
 
-// The four channels of `sums`, each divided by `total` with rounding.
-uint32_t meanPixel(const uint64_t (&sums)[4], int total) {
-    uint32_t pixel = 0;
-    for (int c = 0; c < 4; ++c) pixel |= static_cast<uint32_t>((sums[c] + total / 2) / total) << (8 * c);
-    return pixel;
+Divider dividerOf(Ratio ratio) {
+    const uint64_t total = static_cast<uint64_t>(ratio.from);
+    return Divider{((uint64_t{1} << 32) + total - 1) / total, static_cast<uint32_t>(total / 2)};
 }
+
+uint8_t divide(uint32_t sum, const Divider& by) { return static_cast<uint8_t>(((sum + by.half) * by.reciprocal) >> 32); }
 
 }  // namespace
 
 void scaleByArea(const Pixels& source, Ratio across, Ratio down, Pixels& result) {
+    if (across.to == across.from && down.to == down.from) {
+        result = source;
+        return;
+    }
     const AxisCovers columns = coversOf(source.width, across);
     const AxisCovers rows = coversOf(source.height, down);
+    const Divider acrossDivider = dividerOf(across), downDivider = dividerOf(down);
     const int width = static_cast<int>(columns.covers.size());
     const int height = static_cast<int>(rows.covers.size());
 
-    // Across first, every source row; then down, every result row.
-    std::vector<uint32_t> narrowed(static_cast<size_t>(width) * source.height);
+    // Across first, every source row, channel by channel (four bytes a pixel).
+    std::vector<uint8_t> narrowed(static_cast<size_t>(width) * source.height * 4);
     for (int y = 0; y < source.height; ++y) {
-        const uint32_t* in = &source.data[static_cast<size_t>(y) * source.width];
-        uint32_t* out = &narrowed[static_cast<size_t>(y) * width];
+        const uint8_t* in = reinterpret_cast<const uint8_t*>(&source.data[static_cast<size_t>(y) * source.width]);
+        uint8_t* out = &narrowed[static_cast<size_t>(y) * width * 4];
         for (int x = 0; x < width; ++x) {
             const Cover& cover = columns.covers[x];
-            uint64_t sums[4] = {0, 0, 0, 0};
+            uint32_t sums[4] = {0, 0, 0, 0};
             for (int k = 0; k < cover.count; ++k) {
-                const uint32_t pixel = in[cover.first + k];
-                const int weight = columns.weights[cover.weightsAt + k];
-                for (int c = 0; c < 4; ++c) sums[c] += channel(pixel, c) * weight;
+                const uint8_t* pixel = in + (cover.first + k) * 4;
+                const uint32_t weight = columns.weights[cover.weightsAt + k];
+                for (int c = 0; c < 4; ++c) sums[c] += pixel[c] * weight;
             }
-            out[x] = meanPixel(sums, columns.total);
+            for (int c = 0; c < 4; ++c) out[x * 4 + c] = divide(sums[c], acrossDivider);
         }
     }
 
+    // Then down, every result row, all its bytes at once.
     result.width = width;
     result.height = height;
     result.data.assign(static_cast<size_t>(width) * height, 0);
-    std::vector<uint64_t> sums(static_cast<size_t>(width) * 4);
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    std::vector<uint32_t> sums(rowBytes);
     for (int y = 0; y < height; ++y) {
         const Cover& cover = rows.covers[y];
-        sums.assign(sums.size(), 0);
+        std::fill(sums.begin(), sums.end(), 0);
         for (int k = 0; k < cover.count; ++k) {
-            const uint32_t* in = &narrowed[static_cast<size_t>(cover.first + k) * width];
-            const int weight = rows.weights[cover.weightsAt + k];
-            for (int x = 0; x < width; ++x)
-                for (int c = 0; c < 4; ++c) sums[x * 4 + c] += channel(in[x], c) * weight;
+            const uint8_t* in = &narrowed[static_cast<size_t>(cover.first + k) * rowBytes];
+            const uint32_t weight = rows.weights[cover.weightsAt + k];
+            for (size_t i = 0; i < rowBytes; ++i) sums[i] += in[i] * weight;
         }
-        uint32_t* out = &result.data[static_cast<size_t>(y) * width];
-        for (int x = 0; x < width; ++x) {
-            const uint64_t pixelSums[4] = {sums[x * 4], sums[x * 4 + 1], sums[x * 4 + 2], sums[x * 4 + 3]};
-            out[x] = meanPixel(pixelSums, rows.total);
-        }
+        uint8_t* out = reinterpret_cast<uint8_t*>(&result.data[static_cast<size_t>(y) * width]);
+        for (size_t i = 0; i < rowBytes; ++i) out[i] = divide(sums[i], downDivider);
     }
 }

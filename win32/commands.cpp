@@ -17,11 +17,26 @@
 #include "game/undo.h"
 #include "resources/resource.h"
 #include "rules/moves.h"
+#include "view/area_scale.h"
+#include "view/metrics.h"
 #include "win32/dialog_commands.h"
 #include "win32/platform_state.h"
+#include "win32/sheet_art.h"
 #include "win32/system_function.h"
 
 namespace {
+
+// On a denser screen than 96 DPI the template's picture would be small: the
+// large art, averaged to the picture's size at this DPI, takes its place.
+void sharpenAboutPicture(HWND dialog, HINSTANCE instance, int dpi) {
+    Pixels art{};
+    if (dpi == kBaseDpi || !pngPixels(instance, IDB_ABOUT_LARGE, art)) return;
+    Pixels picture{};
+    scaleByArea(art, Ratio{dpi, kBaseDpi * kLargeArtDensity}, Ratio{dpi, kBaseDpi * kLargeArtDensity}, picture);
+    const LRESULT old = SendDlgItemMessageA(dialog, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
+                                            reinterpret_cast<LPARAM>(pictureBitmap(picture)));
+    if (old != 0) DeleteObject(reinterpret_cast<HGDIOBJ>(old));
+}
 
 INT_PTR CALLBACK aboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
@@ -39,8 +54,15 @@ INT_PTR CALLBACK aboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         std::snprintf(line, sizeof line, "%s version %s", app != nullptr ? app->programName : "",
                       version);
         SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, line);
+        if (app != nullptr) sharpenAboutPicture(dialog, instance, app->dpi);
         return TRUE;
     }
+    case WM_DESTROY:
+        // A picture set by a message stays the dialog's to delete.
+        if (const AppState* app = appOf(GetParent(dialog)); app != nullptr && app->dpi != kBaseDpi)
+            DeleteObject(reinterpret_cast<HGDIOBJ>(
+                SendDlgItemMessageA(dialog, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+        break;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, LOWORD(wParam));

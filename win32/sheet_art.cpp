@@ -2,6 +2,8 @@
 
 #include <wincodec.h>
 
+#include <cstring>
+
 #include "resources/resource.h"
 #include "view/tile_art.h"
 
@@ -62,6 +64,15 @@ bool bitmapPixels(HINSTANCE instance, int id, Pixels& pixels) {
     // A 24-bit bitmap leaves the fourth byte 0: the sheet is opaque.
     for (uint32_t& pixel : pixels.data) pixel |= 0xFF000000u;
     return rows == info.bmHeight;
+}
+
+HBITMAP pictureBitmap(const Pixels& pixels) {
+    BITMAPINFO format{};
+    format.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), pixels.width, -pixels.height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap != nullptr) std::memcpy(bits, pixels.data.data(), pixels.data.size() * sizeof(uint32_t));
+    return bitmap;
 }
 
 bool pngPixels(HINSTANCE instance, int id, Pixels& pixels) {

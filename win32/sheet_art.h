@@ -1,6 +1,7 @@
-// The pixels of a tile sheet from the program's resources. A tile set is
-// drawn twice: for screens of 96 DPI as a bitmap, and at twice the size, as
-// a PNG, for denser screens; the larger one is decoded only where it is shown.
+// The pixels of the program's pictures from its resources. A tile set, like
+// the About picture, is drawn twice: for screens of 96 DPI as a bitmap, and
+// at twice the size, as a PNG, for denser screens; the larger one is decoded
+// only where it is shown.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +25,9 @@ constexpr int kLargeArtDensity = 2;
 
 // The pixels of a bitmap resource, or false when it cannot be read.
 bool bitmapPixels(HINSTANCE instance, int id, Pixels& pixels);
+
+// A 32-bit bitmap holding `pixels`; the caller deletes it.
+HBITMAP pictureBitmap(const Pixels& pixels);
 
 // The pixels of a PNG in a raw data resource, decoded by the Windows Imaging
 // Component; false when it cannot be decoded.

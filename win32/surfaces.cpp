@@ -1,7 +1,5 @@
 #include "win32/surfaces.h"
 
-#include <cstring>
-
 #include "game/app_state.h"
 #include "game/geometry.h"
 #include "game/host.h"
@@ -65,17 +63,6 @@ void stretchSheet(PlatformState& p, Surface& target, double percent, int bitmap)
     dropBitmap(p.sheetDC);
 }
 
-// A bitmap of its own for the surface, holding `pixels`.
-void newPictureBitmap(Surface& surface, const Pixels& pixels) {
-    dropBitmap(surface);
-    BITMAPINFO format{};
-    format.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), pixels.width, -pixels.height, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap != nullptr) std::memcpy(bits, pixels.data.data(), pixels.data.size() * sizeof(uint32_t));
-    selectBitmap(surface, bitmap);
-}
-
 // The sheet scaled so that every face measures exactly the face at
 // `percent`, averaged by area from the art drawn large enough: a face shown
 // larger than the small art's is made from the large art, never blown up.
@@ -94,7 +81,8 @@ bool averageSheet(PlatformState& p, Surface& target, double percent, const Sheet
         scaleByArea(source, Ratio{face.width, kFaceWidth * density}, Ratio{face.height, kFaceHeight * density},
                     scaled);
     }
-    newPictureBitmap(target, scaled);
+    dropBitmap(target);
+    selectBitmap(target, pictureBitmap(scaled));
     return true;
 }
 

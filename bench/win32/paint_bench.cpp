@@ -116,6 +116,16 @@ int main() {
         layoutBoard(app);
         std::printf("one whole paint at %.0f %% (mean of 200): %.2f ms\n", scale, paintsMs(window, 200));
     }
+    // The sheet for a dense screen, from the resource: the large art
+    // decoded, averaged to the face's size and let go again.
+    app.view.scale = 100;
+    for (const int dpi : {120, 144, 192}) {
+        app.dpi = dpi;
+        platform.sheetScale = 0;
+        const LARGE_INTEGER made = now();
+        rescaleSheet(app);
+        std::printf("the sheet at 100 %% on %d DPI from the large art: %.1f ms\n", dpi, elapsedMs(made, now()));
+    }
     DestroyWindow(window);
     restoreFile("Kelvarin.ini", settings);
     return 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "fake_host.h"
 #include "game/geometry.h"
 #include "test_boards.h"
@@ -75,13 +77,20 @@ TEST(Geometry, AutoScaleChoosesTheLargestFit) {
     for (const Case& c : cases) EXPECT_EQ(fittingScale(*app, c.cw, c.ch), c.scale) << c.cw;
 }
 
-TEST(Geometry, LayoutCentresAndRescalesOnlyOnChange) {
+// The editor's board with auto scale, at `scale` until laid out in a client
+// area of width x height.
+std::unique_ptr<AppState> autoScaledEditor(double scale, int width, int height) {
     auto app = newTestState();
     app->editorMode = 1;
     app->view.autoScale = 1;
-    app->view.scale = 62.5;
-    fakeHost().clientWidth = 1400;
-    fakeHost().clientHeight = 1100;
+    app->view.scale = scale;
+    fakeHost().clientWidth = width;
+    fakeHost().clientHeight = height;
+    return app;
+}
+
+TEST(Geometry, LayoutCentresAndRescalesOnlyOnChange) {
+    auto app = autoScaledEditor(62.5, 1400, 1100);
     layoutBoard(*app);
     EXPECT_EQ(app->view.scale, 50);
     EXPECT_EQ(fakeHost().count(HostCall::Rescale), 1);
@@ -154,12 +163,7 @@ TEST(Geometry, HitTestPrefersHigherLayersAndFallsThroughEmptyCells) {
 }
 
 TEST(Geometry, AnotherDpiDrawsTheTilesAnewAndFitsTheScaleAgain) {
-    auto app = newTestState();
-    app->editorMode = 1;
-    app->view.autoScale = 1;
-    app->view.scale = 50;
-    fakeHost().clientWidth = 2000;
-    fakeHost().clientHeight = 1600;
+    auto app = autoScaledEditor(50, 2000, 1600);
     layoutBoard(*app);
     EXPECT_EQ(app->view.scale, 75);
 
