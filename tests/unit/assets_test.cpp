@@ -253,17 +253,6 @@ TEST(Pictures, IconsHoldTheSizesOfEveryDisplayScale) {
     }
 }
 
-// The sheet for dense screens is a PNG of twice the sheet's size.
-TEST(Pictures, LargeTileSheetIsAPngOfTwiceTheSize) {
-    std::vector<uint8_t> png;
-    ASSERT_TRUE(assets::readBytes(sourcePath("resources/tiles-2x.png"), png));
-    ASSERT_GT(png.size(), 24u);
-    EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
-    const auto be32 = [&](size_t at) { return png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3]; };
-    EXPECT_EQ(be32(16), 2048);
-    EXPECT_EQ(be32(20), 1536);
-}
-
 TEST(Pictures, AboutPictureIs203By61) {
     Picture p;
     ASSERT_TRUE(assets::readBmp(sourcePath("resources/about.bmp"), p));
