@@ -1,5 +1,7 @@
 #include "win32/surfaces.h"
 
+#include <utility>
+
 #include "game/app_state.h"
 #include "game/geometry.h"
 #include "game/host.h"
@@ -110,8 +112,8 @@ void fillSurface(const Surface& surface, int width, int height, COLORREF color) 
 
 void createSurfaces(AppState& app) {
     PlatformState& p = *app.platform;
-    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.previewSheetDC, &p.shadeDC, &p.tintDC,
-                            &p.backBufferDC};
+    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.readySheetDC, &p.previewSheetDC, &p.shadeDC,
+                            &p.tintDC, &p.backBufferDC};
     for (Surface* surface : all) surface->dc = CreateCompatibleDC(nullptr);
     fitFaceSurfaces(app);
 }
@@ -167,8 +169,8 @@ double previewScale(const AppState& app) { return deviceScale(kPreviewScale, app
 
 void releaseSurfaces(AppState& app) {
     PlatformState& p = *app.platform;
-    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.previewSheetDC, &p.tintDC, &p.shadeDC,
-                            &p.backBufferDC};
+    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.readySheetDC, &p.previewSheetDC, &p.tintDC,
+                            &p.shadeDC, &p.backBufferDC};
     for (Surface* surface : all) release(*surface);
     p.sheetScale = 0;
     p.sheetReady = false;
@@ -186,7 +188,26 @@ void rescaleSheet(AppState& app) {
     if (p == nullptr || !p->sheetReady || p->scaledSheetDC.dc == nullptr) return;
     const double scale = boardScale(app);
     if (p->sheetScale == scale && p->sheetArt == app.view.tileArt) return;
-    makeSheet(*p, p->scaledSheetDC, scale, app.dpi, app.view.tileArt);
+    if (p->readySheetDC.bitmap != nullptr && p->readyScale == scale && p->readyArt == app.view.tileArt) {
+        std::swap(p->scaledSheetDC, p->readySheetDC);  // each bitmap stays in its own surface
+    } else {
+        makeSheet(*p, p->scaledSheetDC, scale, app.dpi, app.view.tileArt);
+    }
+    dropBitmap(p->readySheetDC);  // the old sheet, or one made for nothing
     p->sheetScale = scale;
     p->sheetArt = app.view.tileArt;
 }
+
+void prepareSheet(AppState& app, int32_t art) {
+    PlatformState* p = app.platform;
+    if (!p->sheetReady || p->readySheetDC.dc == nullptr) return;
+    const double scale = boardScale(app);
+    const bool shown = p->sheetScale == scale && p->sheetArt == art;
+    const bool made = p->readySheetDC.bitmap != nullptr && p->readyScale == scale && p->readyArt == art;
+    if (shown || made) return;
+    makeSheet(*p, p->readySheetDC, scale, app.dpi, art);
+    p->readyScale = scale;
+    p->readyArt = art;
+}
+
+void dropPreparedSheet(AppState& app) { dropBitmap(app.platform->readySheetDC); }

@@ -26,6 +26,12 @@ void retint(AppState& app);
 // start-up: until then the scale may change freely and nothing is stretched.
 void loadTileSheet(AppState& app);
 
+// Makes the board's sheet of tile set `art` (TileArt) ahead, when the
+// player picks a set: OK then only swaps it in. Let go with
+// dropPreparedSheet, or by rescaleSheet at any other scale or set.
+void prepareSheet(AppState& app, int32_t art);
+void dropPreparedSheet(AppState& app);
+
 // Grows the back buffer to hold a client area of width x height; it never
 // shrinks, so a window made smaller again costs nothing.
 void fitBackBuffer(AppState& app, int width, int height);

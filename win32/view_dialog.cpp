@@ -215,7 +215,12 @@ void onCommand(HWND dialog, AppState& app, int id, int notification) {
         InvalidateRect(dialog, nullptr, FALSE);
         break;
     case IDC_TILE_SET:
-        if (notification == CBN_SELCHANGE) InvalidateRect(dialog, nullptr, FALSE);
+        if (notification == CBN_SELCHANGE) {
+            InvalidateRect(dialog, nullptr, FALSE);
+            ViewSettings chosen{};
+            readControls(dialog, chosen);
+            prepareSheet(app, chosen.tileArt);  // OK then only swaps it in
+        }
         break;
     case IDC_PATTERN_LIST:
         if (notification == LBN_SELCHANGE) InvalidateRect(dialog, nullptr, FALSE);
@@ -250,6 +255,7 @@ INT_PTR CALLBACK viewDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         deleteSwatchImage(dialog, IDC_BACK_SWATCH);
         deleteSwatchImage(dialog, IDC_INK_SWATCH);
         dropPreviewSheet(app);  // the sample's set, whether chosen or not
+        dropPreparedSheet(app);
         break;
     }
     return FALSE;

@@ -18,6 +18,7 @@
 #include "resources/resource.h"
 #include "win32/platform_state.h"
 #include "win32/sheet_art.h"
+#include "win32/surfaces.h"
 #include "win32/view_dialog.h"
 
 namespace {
@@ -93,8 +94,10 @@ double privateMegabytes() {
 }
 
 // What OK in the Customize view dialog does with tile set `art` chosen,
-// until the board is repainted.
+// until the board is repainted; the dialog made the sheet when the set was
+// picked.
 double switchMs(AppState& app, HWND window, int32_t art) {
+    prepareSheet(app, art);
     app.view.tileArt = art;
     const LARGE_INTEGER start = now();
     applyView(app);
