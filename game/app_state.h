@@ -25,6 +25,7 @@ struct AppState {
 
     ViewSettings view;
     int32_t dpi;  // dots per inch of the main window's screen: every pixel size follows it
+    int32_t highContrast;  // Windows ran a high-contrast theme at start-up
 
     char programName[kTextSize];
     char lastGame[kTextSize];  // puzzle file name inside "Puzzle"; empty = none

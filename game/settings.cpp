@@ -58,6 +58,13 @@ void readSettingsFrom(AppState& app, const Profile& profile, Rect& window) {
         profileInt(profile, "VIEW", "COLOR_INK", static_cast<int32_t>(defaults.colorInk)));
     const int32_t index = profileInt(profile, "VIEW", "SCALE", scaleIndex(defaults.scale));
     view.scale = index >= 0 && index <= 4 ? 50 + 12.5 * index : defaults.scale;
+    // A file that names no set leaves the choice to the theme; a name of no
+    // set is Classic.
+    char tileSet[kTextSize];
+    profileString(profile, "VIEW", "TILE_SET", "", tileSet);
+    const int32_t named = tileArtNamed(tileSet);
+    view.tileArt = tileSet[0] == '\0' ? (app.highContrast != 0 ? TileArtLargePrint : TileArtClassic)
+                                      : named >= 0 ? named : TileArtClassic;
 
     // Emptied when the last puzzle could not be read: start on the default.
     profileString(profile, "LAST", "GAME", "", app.lastGame);
@@ -90,6 +97,7 @@ std::string composeSettings(const AppState& app, const Rect& window) {
     appendKey(text, "COLOR_BACK", static_cast<int32_t>(view.colorBack));
     appendKey(text, "COLOR_INK", static_cast<int32_t>(view.colorInk));
     appendKey(text, "SCALE", scaleIndex(view.scale));
+    appendKey(text, "TILE_SET", tileArtName(view.tileArt));
 
     text += "\r\n[LAST]\r\n";
     appendKey(text, "GAME", app.lastGame);

@@ -21,7 +21,8 @@ std::string settingsPath(const AppState& app);
 
 // Fills the view settings, lastGame and sounds, and the saved window
 // rectangle; every missing or unreadable value takes its default, and so
-// does an empty GAME.
+// does an empty GAME. A file that names no tile set gives Large print when
+// `highContrast` is set, Classic otherwise.
 void readSettings(AppState& app, const char* path, Rect& window);
 void readSettingsFrom(AppState& app, const Profile& profile, Rect& window);
 

@@ -17,6 +17,10 @@
 #define IDB_ABOUT 141
 #define IDB_TILE_SHEET_LARGE 143  // raw data: a PNG
 #define IDB_ABOUT_LARGE 144       // raw data: a PNG
+#define IDB_LARGE_PRINT_SHEET 145        // raw data: PNGs of the other tile sets
+#define IDB_LARGE_PRINT_SHEET_LARGE 146
+#define IDB_NIGHT_SHEET 147
+#define IDB_NIGHT_SHEET_LARGE 148
 
 // Dialogs
 #define IDD_SAVE_PUZZLE 130
@@ -83,6 +87,7 @@
 #define IDC_PATTERN_IMAGE 1006
 #define IDC_SCALE_LIST 1008
 #define IDC_AUTO_SCALE 1022
+#define IDC_TILE_SET 1023
 
 // Controls of the sound dialog
 #define IDC_SOUND_DEFAULT 3

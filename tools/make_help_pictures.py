@@ -5,6 +5,7 @@ the game draws tiles:
 resources/help/images/tiles.png  the 42 faces at 50 %, one line per group
 resources/help/images/free.png   a short row with a tile on top, each tile
                                  marked free (green tick) or not (red cross)
+resources/help/images/set-<key>.png  eight faces of each tile set at 50 %
 """
 import os
 import sys
@@ -15,6 +16,7 @@ from PIL import Image
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import assetlib  # noqa: E402
 import contact_sheet  # noqa: E402
+import tile_sets  # noqa: E402
 
 SCALE = 50
 
@@ -29,6 +31,20 @@ def faces_picture(sheet):
     for j, row in enumerate(rows):
         for i, face in enumerate(row):
             contact_sheet.draw_tile(canvas, sheet, SCALE, 8 + i * pitch_x, 8 + j * pitch_y, face)
+    return canvas
+
+
+# One face of every kind: circles, bamboo, characters, a wind, two dragons,
+# a season and a flower.
+SAMPLE_FACES = [(4, 0), (2, 1), (7, 2), (2, 3), (5, 3), (6, 3), (0, 4), (5, 4)]
+
+
+def set_picture(sheet):
+    W, H, D, E = contact_sheet.sizes(SCALE)
+    canvas = Image.new("RGB", (8 + len(SAMPLE_FACES) * (W + 4) + D, 8 + H + D + 4),
+                       (255, 255, 255))
+    for i, face in enumerate(SAMPLE_FACES):
+        contact_sheet.draw_tile(canvas, sheet, SCALE, 8 + i * (W + 4), 8, face)
     return canvas
 
 
@@ -76,6 +92,10 @@ def main():
     assetlib.write_png(os.path.join(images, "free.png"),
                        np.array(free_picture(small, os.path.join(res, "Background",
                                                                   "felt.bmp"))))
+    for key, _, _, _ in tile_sets.SETS:
+        art = Image.open(tile_sets.sheet_paths(key)[0]).convert("RGB")
+        assetlib.write_png(os.path.join(images, "set-%s.png" % key),
+                           np.array(set_picture(contact_sheet.scaled_sheet(art, SCALE))))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,8 @@
 #!/usr/bin/python3
-"""Draws the tile sheet, resources/tiles.bmp: 1024 x 768, 24-bit; and the same
-sheet at twice the size for large screens, resources/tiles-2x.png: 2048 x 1536.
+"""Draws the sheets of the three tile sets (tools/tile_sets.py): Classic as
+resources/tiles.bmp, 1024 x 768, 24-bit, Large print and Night as PNGs of the
+same size; and each again at twice the size for large screens (the -2x PNGs,
+2048 x 1536).
 
 Cells are 96 x 120; cell (c, r) starts at (96 c, 120 r). Rows 0-2 hold
 circles, bamboo and characters 1-9; row 3 the winds N S E W, the black, red
@@ -10,16 +12,21 @@ y 360-504 and a bottom side in x 768-888, y 480-504, both 24 pixels thick and
 ending in 45-degree slants. The game copies the body from there for every
 tile, so nothing of it may stray outside these blocks. The rest is white.
 The large sheet is the same drawing rendered at twice the size, so every
-coordinate above doubles there.
+coordinate above doubles there. Every set keeps this layout: Night is the
+classic drawing in other colours, Large print has faces of its own on the
+classic card and body.
 
-Usage: make_tile_sheet.py [--svg out.svg]   (the SVG is for inspection)
+Usage: make_tile_sheet.py [SET]   (one set alone, by its key, while drawing it)
 """
+import colorsys
 import math
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import assetlib  # noqa: E402
+import tile_sets  # noqa: E402
 
 W, H = 96, 120          # face cell
 DEPTH = 24              # body thickness
@@ -517,7 +524,138 @@ def body():
             + '</g>')
 
 
-def sheet_svg():
+# ---------------------------------------------------------------- large print
+
+LP = tile_sets.LARGE_PRINT_SUITS
+LP_INK = tile_sets.LARGE_PRINT_INK
+LP_OUTLINE = 3.5
+
+
+def large_card():
+    """A light card inside a dark outline, with no rim: nothing faint on it."""
+    h = LP_OUTLINE / 2
+    return ('<rect x="0" y="0" width="96" height="120" fill="%s"/>'
+            '<rect x="%s" y="%s" width="%s" height="%s" rx="3.5" ry="3.5" fill="none" '
+            'stroke="%s" stroke-width="%s"/>'
+            % (tile_sets.LARGE_PRINT_CARD, f(h + 0.5), f(h + 0.5), f(96 - LP_OUTLINE - 1),
+               f(120 - LP_OUTLINE - 1), LP_INK, f(LP_OUTLINE)))
+
+
+def big_text(y, s, size, fill, family=assetlib.LATIN):
+    return text(48, y, s, size, fill, family=family)
+
+
+def label(word, color=LP_INK):
+    """The kind of tile at the top, small but bold."""
+    return text(48, 22, word, 15, color, family=assetlib.LATIN_CONDENSED,
+                extra=' letter-spacing="0.5"')
+
+
+def suit_mark(suit, color):
+    """The suit as a shape under the numeral: ring, two sticks or a diamond."""
+    if suit == "circles":
+        return ('<circle cx="48" cy="99" r="11" fill="none" stroke="%s" stroke-width="7"/>'
+                % color)
+    if suit == "bamboo":
+        return "".join('<rect x="%s" y="84" width="10" height="30" rx="4" fill="%s"/>'
+                       '<rect x="%s" y="97" width="14" height="4" fill="%s"/>'
+                       % (x, color, x - 2, tile_sets.LARGE_PRINT_CARD) for x in (34, 52))
+    return '<polygon points="48,83 64,99 48,115 32,99" fill="%s"/>' % color
+
+
+def large_suit(suit, n):
+    color = LP[suit]
+    return big_text(80, str(n), 84, color) + suit_mark(suit, color)
+
+
+def large_wind(i):
+    return label("WIND") + big_text(100, "NSEW"[i], 76, LP_INK)
+
+
+DRAGONS = [("BLACK", LP_INK), ("RED", LP["characters"]), ("BLUE", LP["circles"])]
+
+
+def large_dragon(i):
+    word, color = DRAGONS[i]
+    size = {5: 25, 3: 36, 4: 30}[len(word)]
+    # A thick bar above and below the word: dragons are the framed faces.
+    bars = ('<rect x="14" y="%d" width="68" height="7" rx="2" fill="%s"/>' % (42, color)
+            + '<rect x="14" y="%d" width="68" height="7" rx="2" fill="%s"/>' % (96, color))
+    return label("DRAGON") + bars + text(48, 69 + size * 0.36, word, size, color,
+                                         family=assetlib.LATIN_CONDENSED)
+
+
+def sun_mark(cx, cy, color):
+    rays = " ".join("M%s %s L%s %s" % (f(cx + 12 * math.cos(a)), f(cy + 12 * math.sin(a)),
+                                       f(cx + 19 * math.cos(a)), f(cy + 19 * math.sin(a)))
+                    for a in (i * math.pi / 4 for i in range(8)))
+    return ('<circle cx="%s" cy="%s" r="8" fill="%s"/>' % (cx, cy, color)
+            + '<path d="%s" stroke="%s" stroke-width="4.5" stroke-linecap="round"/>'
+            % (rays, color))
+
+
+def flower_mark(cx, cy, color):
+    petals = "".join('<circle cx="%s" cy="%s" r="7" fill="%s"/>'
+                     % (f(cx + 10 * math.cos(a)), f(cy + 10 * math.sin(a)), color)
+                     for a in (math.radians(i * 72 - 90) for i in range(5)))
+    return petals + '<circle cx="%s" cy="%s" r="5" fill="%s"/>' % (cx, cy,
+                                                                   tile_sets.LARGE_PRINT_CARD)
+
+
+SEASON_WORDS = ["WIN", "SPR", "SUM", "AUT"]
+FLOWER_WORDS = ["BAM", "ORC", "PLUM", "MUM"]
+
+
+def large_bonus(words, i, kind, mark, color):
+    word = words[i]
+    size = 34 if len(word) <= 3 else 29
+    return (label(kind, color) + text(48, 62, word, size, LP_INK, family=assetlib.LATIN_CONDENSED)
+            + mark(48, 94, color))
+
+
+def large_print_faces():
+    faces = {}
+    for n in range(1, 10):
+        faces[(n - 1, 0)] = large_suit("circles", n)
+        faces[(n - 1, 1)] = large_suit("bamboo", n)
+        faces[(n - 1, 2)] = large_suit("characters", n)
+    for i in range(4):
+        faces[(i, 3)] = large_wind(i)
+        faces[(i, 4)] = large_bonus(SEASON_WORDS, i, "SEASON", sun_mark,
+                                    tile_sets.LARGE_PRINT_SEASON)
+        faces[(4 + i, 4)] = large_bonus(FLOWER_WORDS, i, "FLOWER", flower_mark,
+                                        tile_sets.LARGE_PRINT_FLOWER)
+    for i in range(3):
+        faces[(4 + i, 3)] = large_dragon(i)
+    faces[(7, 3)] = stop_face()
+    faces[(8, 3)] = ""
+    return faces
+
+
+# ---------------------------------------------------------------- night
+
+def night_colour(match):
+    """A colour of the classic drawing for a dark room: lightness turned
+    around, saturation lowered; the tile's frame takes its own dark greys."""
+    colour = match.group(0).upper()
+    if colour in tile_sets.NIGHT_FRAME:
+        return tile_sets.NIGHT_FRAME[colour]
+    r, g, b = (v / 255 for v in tile_sets.hex_rgb(colour))
+    h, l, s = colorsys.rgb_to_hls(r, g, b)
+    r, g, b = colorsys.hls_to_rgb(h, 0.18 + 0.64 * (1 - l), s * 0.6)
+    return "#%02X%02X%02X" % tuple(int(round(v * 255)) for v in (r, g, b))
+
+
+NIGHT_CELL = '<rect x="0" y="0" width="96" height="120" fill="%s"/>' % CARD
+
+
+def night(svg):
+    return re.sub(r"#[0-9A-Fa-f]{6}\b", night_colour, svg)
+
+
+# ---------------------------------------------------------------- the sheet
+
+def classic_faces():
     faces = {}
     for n in range(1, 10):
         faces[(n - 1, 0)] = circles(n)
@@ -531,25 +669,46 @@ def sheet_svg():
         faces[(4 + i, 3)] = dragon(i)
     faces[(7, 3)] = stop_face()
     faces[(8, 3)] = ""
+    return faces
+
+
+def sheet_svg(faces, card_svg, paint=lambda svg: svg):
+    """The sheet: white, with the body and the faces in `paint`'s colours.
+    A dark card fills its cell, so that the face's rounded clip in the game,
+    tighter than the card's corners, takes no white with it."""
     cells = []
     for (c, r), pic in sorted(faces.items(), key=lambda kv: (kv[0][1], kv[0][0])):
-        cells.append('<g transform="translate(%d %d)">%s%s</g>' % (c * W, r * H, card(), pic))
+        cells.append('<g transform="translate(%d %d)">%s%s</g>' % (c * W, r * H, card_svg, pic))
     return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" '
             'viewBox="0 0 %d %d"><defs>%s</defs>'
             '<rect x="0" y="0" width="%d" height="%d" fill="#FFFFFF"/>%s%s</svg>'
-            % (SHEET_W, SHEET_H, SHEET_W, SHEET_H, DEFS, SHEET_W, SHEET_H, body(),
-               "".join(cells)))
+            % (SHEET_W, SHEET_H, SHEET_W, SHEET_H, paint(DEFS), SHEET_W, SHEET_H,
+               paint(body()), paint("".join(cells))))
+
+
+SHEETS = {
+    "classic": lambda: sheet_svg(classic_faces(), card()),
+    "large-print": lambda: sheet_svg(large_print_faces(), large_card()),
+    "night": lambda: sheet_svg(classic_faces(), NIGHT_CELL + card(), night),
+}
+
+
+def write_sheet(path, rgb):
+    if path.endswith(".bmp"):
+        assetlib.write_bmp24(path, rgb)
+    else:
+        assetlib.write_png(path, rgb)
 
 
 def main():
-    svg = sheet_svg()
-    if len(sys.argv) == 3 and sys.argv[1] == "--svg":
-        with open(sys.argv[2], "w", encoding="utf-8") as fh:
-            fh.write(svg)
-    rgba = assetlib.render_svg(svg, SHEET_W, SHEET_H)
-    assetlib.write_bmp24(os.path.join(assetlib.RESOURCES, "tiles.bmp"), assetlib.over_white(rgba))
-    rgba = assetlib.render_svg(svg, 2 * SHEET_W, 2 * SHEET_H)
-    assetlib.write_png(os.path.join(assetlib.RESOURCES, "tiles-2x.png"), assetlib.over_white(rgba))
+    only = sys.argv[1:2]  # a set's key draws that set alone (while drawing it)
+    for key, _, _, _ in tile_sets.SETS:
+        if only and key not in only:
+            continue
+        svg = SHEETS[key]()
+        small, large = tile_sets.sheet_paths(key)
+        write_sheet(small, assetlib.over_white(assetlib.render_svg(svg, SHEET_W, SHEET_H)))
+        write_sheet(large, assetlib.over_white(assetlib.render_svg(svg, 2 * SHEET_W, 2 * SHEET_H)))
 
 
 if __name__ == "__main__":

@@ -10,4 +10,5 @@ void setViewDefaults(ViewSettings& view) {
     view.backType = 1;
     std::memset(view.backImage, 0, sizeof view.backImage);
     std::strcpy(view.backImage, "marble.bmp");
+    view.tileArt = TileArtClassic;
 }

@@ -23,11 +23,22 @@ namespace {
 // system-wide setting for a moment.
 int detectSwappedButtons() { return GetSystemMetrics(SM_SWAPBUTTON) != 0 ? 1 : 0; }
 
+// A high-contrast theme makes Large print the tile set of a settings file
+// that names none.
+int detectHighContrast() {
+    HIGHCONTRASTA contrast{sizeof contrast, 0, nullptr};
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                   (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0
+               ? 1
+               : 0;
+}
+
 }  // namespace
 
 void onCreate(AppState& app, HWND window) {
     app.platform->mainWindow = window;
     app.dpi = windowDpi(window);  // before anything is measured
+    app.highContrast = detectHighContrast();
     Rect saved{};
     loadSettings(app, saved);
     app.buttonsSwapped = detectSwappedButtons();

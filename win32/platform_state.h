@@ -25,8 +25,13 @@ struct PlatformState {
     Surface sheetDC;         // the tile sheet at 100 %, only while it is stretched
     Surface scaledSheetDC;   // the sheet at the current scale; tiles are copied from here
     double sheetScale;       // the scale scaledSheetDC holds; 0 = not made yet
+    int32_t sheetArt;        // the tile set scaledSheetDC holds
+    Surface readySheetDC;    // a set's sheet made ahead while the Customize view dialog waits for OK
+    double readyScale;       // the scale and the set readySheetDC holds
+    int32_t readyArt;
     bool sheetReady;         // start-up is far enough for the sheet to be stretched
     Surface previewSheetDC;  // the sheet at a quarter, for the dialog previews
+    int32_t previewArt;      // the tile set previewSheetDC holds
     Surface shadeDC;         // grey, laid over the layer above in the editor
     Surface tintDC;          // the ink, laid over the selected tile
     Surface backBufferDC;    // the client area is painted here, then copied out at once

@@ -59,7 +59,7 @@ void drawQuarter(AppState& app, const Board& tiles, int x, int y) {
     // The game's selected tile is no tile of a preview: it gets no tint.
     const int selected = app.selectedX;
     app.selectedX = -1;
-    drawBoard(app, app.platform->backBufferDC.dc, tiles, previewSheet(app), x, y, previewScale(app));
+    drawBoard(app, app.platform->backBufferDC.dc, tiles, previewSheet(app, app.view.tileArt), x, y, previewScale(app));
     app.selectedX = selected;
 }
 

@@ -4,7 +4,18 @@
 
 #include <cstring>
 
+#include "resources/resource.h"
+#include "view/tile_art.h"
+
 namespace {
+
+// Classic's small sheet stays a bitmap, stretched as it always was; the
+// others are PNGs, which keep the package small.
+const SheetArt kArt[TileArtCount] = {
+    {IDB_TILE_SHEET, 0, IDB_TILE_SHEET_LARGE},
+    {0, IDB_LARGE_PRINT_SHEET, IDB_LARGE_PRINT_SHEET_LARGE},
+    {0, IDB_NIGHT_SHEET, IDB_NIGHT_SHEET_LARGE},
+};
 
 template <typename Interface>
 void release(Interface*& object) {
@@ -32,6 +43,8 @@ bool framePixels(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, Pixe
 }
 
 }  // namespace
+
+SheetArt sheetArt(int32_t art) { return kArt[art >= 0 && art < TileArtCount ? art : TileArtClassic]; }
 
 bool bitmapPixels(HINSTANCE instance, int id, Pixels& pixels) {
     HBITMAP bitmap = static_cast<HBITMAP>(

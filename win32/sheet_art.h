@@ -6,13 +6,19 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "view/area_scale.h"
 
 // The resources of one tile set's art.
 struct SheetArt {
-    int bitmap;    // bitmap resource, faces of 96 x 120
+    int bitmap;    // bitmap resource, faces of 96 x 120; 0 = the set has smallPng instead
+    int smallPng;  // raw data resource holding a PNG, faces of 96 x 120
     int largePng;  // raw data resource holding a PNG, faces of 192 x 240
 };
+
+// The art of a TileArt; Classic's for any other number.
+SheetArt sheetArt(int32_t art);
 
 // How much larger the large art is drawn.
 constexpr int kLargeArtDensity = 2;

@@ -1,5 +1,7 @@
 #include "win32/surfaces.h"
 
+#include <utility>
+
 #include "game/app_state.h"
 #include "game/geometry.h"
 #include "game/host.h"
@@ -11,7 +13,6 @@
 namespace {
 
 constexpr COLORREF kShadeColor = 0x969696;
-constexpr SheetArt kTileArt{IDB_TILE_SHEET, IDB_TILE_SHEET_LARGE};
 constexpr int kFaceWidth = 96, kFaceHeight = 120;  // of the sheet drawn for 96 DPI
 
 void selectBitmap(Surface& surface, HBITMAP bitmap) {
@@ -52,8 +53,8 @@ SIZE bitmapSize(HBITMAP bitmap) {
 // The whole sheet, stretched from its own size to `percent` of it. The sheet
 // itself is loaded for the stretch and let go again: a scale changes rarely,
 // and the full-size sheet is the largest bitmap of all.
-void stretchSheet(PlatformState& p, Surface& target, double percent) {
-    selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(IDB_TILE_SHEET)));
+void stretchSheet(PlatformState& p, Surface& target, double percent, int bitmap) {
+    selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(bitmap)));
     const SIZE sheet = bitmapSize(p.sheetDC.bitmap);
     const int width = static_cast<int>(sheet.cx * percent / 100);
     const int height = static_cast<int>(sheet.cy * percent / 100);
@@ -67,18 +68,19 @@ void stretchSheet(PlatformState& p, Surface& target, double percent) {
 // The sheet scaled so that every face measures exactly the face at
 // `percent`, averaged by area from the art drawn large enough: a face shown
 // larger than the small art's is made from the large art, never blown up.
-// The large art is decoded for this alone and let go at once.
-bool averageSheet(PlatformState& p, Surface& target, double percent) {
+// The art is decoded for this alone and let go at once.
+bool averageSheet(PlatformState& p, Surface& target, double percent, const SheetArt& art) {
     const TileMetrics face = tileMetrics(percent);
     const bool large = face.width > kFaceWidth || face.height > kFaceHeight;
     const int density = large ? kLargeArtDensity : 1;
     Pixels scaled{};
     {
-        Pixels art{};
-        const bool read = large ? pngPixels(p.instance, kTileArt.largePng, art)
-                                : bitmapPixels(p.instance, kTileArt.bitmap, art);
+        Pixels source{};
+        const bool read = large            ? pngPixels(p.instance, art.largePng, source)
+                          : art.bitmap != 0 ? bitmapPixels(p.instance, art.bitmap, source)
+                                            : pngPixels(p.instance, art.smallPng, source);
         if (!read) return false;
-        scaleByArea(art, Ratio{face.width, kFaceWidth * density}, Ratio{face.height, kFaceHeight * density},
+        scaleByArea(source, Ratio{face.width, kFaceWidth * density}, Ratio{face.height, kFaceHeight * density},
                     scaled);
     }
     dropBitmap(target);
@@ -86,11 +88,17 @@ bool averageSheet(PlatformState& p, Surface& target, double percent) {
     return true;
 }
 
-// At 96 DPI every scale is a plain fraction of the sheet, stretched as it
-// always was; on a denser screen a face's width and height scale apart (each
-// truncated), so the sheet is averaged to fit them cell by cell.
-void makeSheet(PlatformState& p, Surface& target, double percent, int dpi) {
-    if (dpi == kBaseDpi || !averageSheet(p, target, percent)) stretchSheet(p, target, percent);
+// At 96 DPI every scale of the classic sheet is a plain fraction of it,
+// stretched as it always was; on a denser screen a face's width and height
+// scale apart (each truncated), so the sheet is averaged to fit them cell by
+// cell. The other sets have no bitmap to stretch and are always averaged;
+// should their art fail to decode, the classic faces stand in.
+void makeSheet(PlatformState& p, Surface& target, double percent, int dpi, int32_t tileArt) {
+    const SheetArt art = sheetArt(tileArt);
+    const bool stretch = dpi == kBaseDpi && art.bitmap != 0;
+    if (stretch || !averageSheet(p, target, percent, art)) {
+        stretchSheet(p, target, percent, sheetArt(TileArtClassic).bitmap);
+    }
 }
 
 }  // namespace
@@ -104,8 +112,8 @@ void fillSurface(const Surface& surface, int width, int height, COLORREF color) 
 
 void createSurfaces(AppState& app) {
     PlatformState& p = *app.platform;
-    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.previewSheetDC, &p.shadeDC, &p.tintDC,
-                            &p.backBufferDC};
+    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.readySheetDC, &p.previewSheetDC, &p.shadeDC,
+                            &p.tintDC, &p.backBufferDC};
     for (Surface* surface : all) surface->dc = CreateCompatibleDC(nullptr);
     fitFaceSurfaces(app);
 }
@@ -146,18 +154,23 @@ void recreateBackBuffer(AppState& app) {
     fitBackBuffer(app, client.right, client.bottom);
 }
 
-HDC previewSheet(AppState& app) {
+HDC previewSheet(AppState& app, int32_t art) {
     PlatformState& p = *app.platform;
-    if (p.previewSheetDC.bitmap == nullptr) makeSheet(p, p.previewSheetDC, previewScale(app), app.dpi);
+    if (p.previewSheetDC.bitmap == nullptr || p.previewArt != art) {
+        makeSheet(p, p.previewSheetDC, previewScale(app), app.dpi, art);
+        p.previewArt = art;
+    }
     return p.previewSheetDC.dc;
 }
+
+void dropPreviewSheet(AppState& app) { dropBitmap(app.platform->previewSheetDC); }
 
 double previewScale(const AppState& app) { return deviceScale(kPreviewScale, app.dpi); }
 
 void releaseSurfaces(AppState& app) {
     PlatformState& p = *app.platform;
-    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.previewSheetDC, &p.tintDC, &p.shadeDC,
-                            &p.backBufferDC};
+    Surface* const all[] = {&p.sheetDC, &p.scaledSheetDC, &p.readySheetDC, &p.previewSheetDC, &p.tintDC,
+                            &p.shadeDC, &p.backBufferDC};
     for (Surface* surface : all) release(*surface);
     p.sheetScale = 0;
     p.sheetReady = false;
@@ -166,14 +179,35 @@ void releaseSurfaces(AppState& app) {
     p.backgroundBrush = nullptr;
 }
 
-// The sheet is scaled from its own size to exactly the size the board's
-// scale needs on the window's screen, so every face is there whatever the
-// size of the display. Asking again at the same scale costs nothing.
+// The sheet of the chosen tile set is scaled from its own size to exactly
+// the size the board's scale needs on the window's screen, so every face is
+// there whatever the size of the display. Asking again at the same scale and
+// set costs nothing.
 void rescaleSheet(AppState& app) {
     PlatformState* p = app.platform;
     if (p == nullptr || !p->sheetReady || p->scaledSheetDC.dc == nullptr) return;
     const double scale = boardScale(app);
-    if (p->sheetScale == scale) return;
-    makeSheet(*p, p->scaledSheetDC, scale, app.dpi);
+    if (p->sheetScale == scale && p->sheetArt == app.view.tileArt) return;
+    if (p->readySheetDC.bitmap != nullptr && p->readyScale == scale && p->readyArt == app.view.tileArt) {
+        std::swap(p->scaledSheetDC, p->readySheetDC);  // each bitmap stays in its own surface
+    } else {
+        makeSheet(*p, p->scaledSheetDC, scale, app.dpi, app.view.tileArt);
+    }
+    dropBitmap(p->readySheetDC);  // the old sheet, or one made for nothing
     p->sheetScale = scale;
+    p->sheetArt = app.view.tileArt;
 }
+
+void prepareSheet(AppState& app, int32_t art) {
+    PlatformState* p = app.platform;
+    if (!p->sheetReady || p->readySheetDC.dc == nullptr) return;
+    const double scale = boardScale(app);
+    const bool shown = p->sheetScale == scale && p->sheetArt == art;
+    const bool made = p->readySheetDC.bitmap != nullptr && p->readyScale == scale && p->readyArt == art;
+    if (shown || made) return;
+    makeSheet(*p, p->readySheetDC, scale, app.dpi, art);
+    p->readyScale = scale;
+    p->readyArt = art;
+}
+
+void dropPreparedSheet(AppState& app) { dropBitmap(app.platform->readySheetDC); }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 struct AppState;
 struct Surface;
 
@@ -24,6 +26,12 @@ void retint(AppState& app);
 // start-up: until then the scale may change freely and nothing is stretched.
 void loadTileSheet(AppState& app);
 
+// Makes the board's sheet of tile set `art` (TileArt) ahead, when the
+// player picks a set: OK then only swaps it in. Let go with
+// dropPreparedSheet, or by rescaleSheet at any other scale or set.
+void prepareSheet(AppState& app, int32_t art);
+void dropPreparedSheet(AppState& app);
+
 // Grows the back buffer to hold a client area of width x height; it never
 // shrinks, so a window made smaller again costs nothing.
 void fitBackBuffer(AppState& app, int width, int height);
@@ -31,10 +39,12 @@ void fitBackBuffer(AppState& app, int width, int height);
 // A new back buffer of the client area's size, for a display that changed.
 void recreateBackBuffer(AppState& app);
 
-// The tile sheet at a quarter (of the screen's pixels), for the dialogs'
-// previews; made on first use.
-HDC previewSheet(AppState& app);
+// The sheet of tile set `art` (TileArt) at a quarter (of the screen's
+// pixels), for the dialogs' previews and the view dialog's sample; made on
+// first use and again for another set.
+HDC previewSheet(AppState& app, int32_t art);
 double previewScale(const AppState& app);
+void dropPreviewSheet(AppState& app);
 
 // Puts back every displaced object and deletes bitmaps, surfaces and brush.
 void releaseSurfaces(AppState& app);

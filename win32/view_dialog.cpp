@@ -8,7 +8,10 @@
 #include "resources/resource.h"
 #include "view/view_settings.h"
 #include "win32/background.h"
+#include "view/preview_geometry.h"
+#include "view/tile_art.h"
 #include "win32/dialog_commands.h"
+#include "win32/draw_board.h"
 #include "win32/platform_state.h"
 #include "win32/surfaces.h"
 #include "win32/system_function.h"
@@ -73,6 +76,7 @@ void loadControls(HWND dialog, ViewSettings view) {
     const LRESULT found =
         SendDlgItemMessageA(dialog, IDC_PATTERN_LIST, LB_FINDSTRING, static_cast<WPARAM>(-1), image);
     SendDlgItemMessageA(dialog, IDC_PATTERN_LIST, LB_SETCURSEL, found == LB_ERR ? 0 : found, 0);
+    SendDlgItemMessageA(dialog, IDC_TILE_SET, CB_SETCURSEL, view.tileArt, 0);
 }
 
 void readControls(HWND dialog, ViewSettings& view) {
@@ -89,6 +93,8 @@ void readControls(HWND dialog, ViewSettings& view) {
     const LRESULT scaleEntry = SendDlgItemMessageA(dialog, IDC_SCALE_LIST, CB_GETCURSEL, 0, 0);
     view.scale = static_cast<double>(scaleEntry) * 12.5 + 50;
     view.autoScale = isChecked(dialog, IDC_AUTO_SCALE) ? 1 : 0;
+    const LRESULT art = SendDlgItemMessageA(dialog, IDC_TILE_SET, CB_GETCURSEL, 0, 0);
+    view.tileArt = art >= 0 && art < TileArtCount ? static_cast<int32_t>(art) : TileArtClassic;
 }
 
 void updateEnabling(HWND dialog) {
@@ -99,21 +105,51 @@ void updateEnabling(HWND dialog) {
     EnableWindow(GetDlgItem(dialog, IDC_SCALE_LIST), !isChecked(dialog, IDC_AUTO_SCALE));
 }
 
-// The sample shows the controls' values, applied or not; the box itself
-// paints nothing, so the dialog fills it from the box's own origin.
-void paintSample(HWND dialog) {
+// A few tiles of every kind, two layers high, to show a tile set by.
+void sampleTiles(Board& tiles) {
+    clearBoard(tiles);
+    const struct {
+        int layer, row, column;
+        TileType type;
+        int number;
+    } sample[] = {{0, 0, 0, TypeCircles, 5}, {0, 0, 2, TypeBamboo, 3}, {0, 0, 4, TypeCharacters, 8},
+                  {0, 2, 0, TypeWinds, 3},   {0, 2, 2, TypeDragons, 2}, {0, 2, 4, TypeSeasons, 1},
+                  {1, 1, 1, TypeFlowers, 2}, {1, 1, 3, TypeCircles, 9}};
+    for (const auto& tile : sample) {
+        Cell& cell = cellAt(tiles, tile.layer, tile.row, tile.column);
+        cell.type = tile.type;
+        cell.number = tile.number;
+    }
+}
+
+// The sample shows the controls' values, applied or not: the background
+// with a few tiles of the chosen set. It is drawn in the back buffer and
+// copied into the box, which paints nothing itself.
+void paintSample(HWND dialog, AppState& app) {
     PAINTSTRUCT paint;
     BeginPaint(dialog, &paint);
     ViewSettings view{};
     readControls(dialog, view);
-    HBRUSH brush = createBackgroundBrush(view);
     HWND box = GetDlgItem(dialog, IDC_SAMPLE);
     RECT area;
     GetClientRect(box, &area);
-    HDC boxDC = GetDC(box);
-    FillRect(boxDC, &area, brush);
-    ReleaseDC(box, boxDC);
+    HDC buffer = app.platform->backBufferDC.dc;
+    HBRUSH brush = createBackgroundBrush(view);
+    FillRect(buffer, &area, brush);
     DeleteObject(brush);
+
+    Board& tiles = app.platform->previewTiles;
+    sampleTiles(tiles);
+    const double scale = previewScale(app);
+    const PixelPoint origin = previewOrigin(tiles, scale, area.right, area.bottom);
+    const int selected = app.selectedX;  // no tile of the sample is selected
+    app.selectedX = -1;
+    drawBoard(app, buffer, tiles, previewSheet(app, view.tileArt), origin.x, origin.y, scale);
+    app.selectedX = selected;
+
+    HDC boxDC = GetDC(box);
+    BitBlt(boxDC, 0, 0, area.right, area.bottom, buffer, 0, 0, SRCCOPY);
+    ReleaseDC(box, boxDC);
     EndPaint(dialog, &paint);
 }
 
@@ -138,6 +174,9 @@ void onInitDialog(HWND dialog, AppState& app) {
                         reinterpret_cast<LPARAM>("Background\\*.bmp"));
     for (const char* text : kScaleTexts) {
         SendDlgItemMessageA(dialog, IDC_SCALE_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    for (int32_t art = 0; art < TileArtCount; ++art) {
+        SendDlgItemMessageA(dialog, IDC_TILE_SET, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(tileArtName(art)));
     }
     loadControls(dialog, app.view);
     updateEnabling(dialog);
@@ -175,6 +214,14 @@ void onCommand(HWND dialog, AppState& app, int id, int notification) {
         updateEnabling(dialog);
         InvalidateRect(dialog, nullptr, FALSE);
         break;
+    case IDC_TILE_SET:
+        if (notification == CBN_SELCHANGE) {
+            InvalidateRect(dialog, nullptr, FALSE);
+            ViewSettings chosen{};
+            readControls(dialog, chosen);
+            prepareSheet(app, chosen.tileArt);  // OK then only swaps it in
+        }
+        break;
     case IDC_PATTERN_LIST:
         if (notification == LBN_SELCHANGE) InvalidateRect(dialog, nullptr, FALSE);
         if (notification == LBN_DBLCLK) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -199,7 +246,7 @@ INT_PTR CALLBACK viewDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         onInitDialog(dialog, app);
         return TRUE;
     case WM_PAINT:
-        paintSample(dialog);
+        paintSample(dialog, app);
         return TRUE;
     case WM_COMMAND:
         onCommand(dialog, app, LOWORD(wParam), HIWORD(wParam));
@@ -207,6 +254,8 @@ INT_PTR CALLBACK viewDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     case WM_DESTROY:
         deleteSwatchImage(dialog, IDC_BACK_SWATCH);
         deleteSwatchImage(dialog, IDC_INK_SWATCH);
+        dropPreviewSheet(app);  // the sample's set, whether chosen or not
+        dropPreparedSheet(app);
         break;
     }
     return FALSE;

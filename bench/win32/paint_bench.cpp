@@ -3,6 +3,7 @@
 // player's folder (it reads Puzzle\ and Background\ there):
 //   cd build/mingw/package && wine64 ../bench/win32/paint_bench.exe
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -17,6 +18,8 @@
 #include "resources/resource.h"
 #include "win32/platform_state.h"
 #include "win32/sheet_art.h"
+#include "win32/surfaces.h"
+#include "win32/view_dialog.h"
 
 namespace {
 
@@ -82,6 +85,44 @@ void restoreFile(const char* path, const SavedFile& saved) {
         DeleteFileA(path);
 }
 
+// The memory the process has in use, bitmaps included (Wine leaves the
+// private bytes 0, but counts the working set).
+double privateMegabytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize / (1024.0 * 1024.0);
+}
+
+// What OK in the Customize view dialog does with tile set `art` chosen,
+// until the board is repainted; the dialog made the sheet when the set was
+// picked.
+double switchMs(AppState& app, HWND window, int32_t art) {
+    prepareSheet(app, art);
+    app.view.tileArt = art;
+    const LARGE_INTEGER start = now();
+    applyView(app);
+    UpdateWindow(window);
+    return elapsedMs(start, now());
+}
+
+// A start on tile set `art` at 100 %, then a switch away and back: the
+// memory held after each.
+void compareMemory(AppState& app, int32_t art) {
+    writeWholeFile("Kelvarin.ini", std::string("[VIEW]\r\nAUTO_SCALE = 0\r\nSCALE = 4\r\nTILE_SET = ") +
+                                       tileArtName(art) + "\r\n");
+    HWND window = createMainWindow(app, "KELVARIN_BENCH");
+    ShowWindow(window, SW_SHOWNORMAL);
+    pumpFor(1000);
+    const double started = privateMegabytes();
+    switchMs(app, window, (art + 1) % TileArtCount);
+    switchMs(app, window, art);
+    pumpFor(200);
+    std::printf("%s: %.1f MB held after a start on it, %.1f MB after a switch to it\n", tileArtName(art),
+                started, privateMegabytes());
+    DestroyWindow(window);
+    pumpFor(100);
+}
+
 }  // namespace
 
 int main() {
@@ -133,7 +174,18 @@ int main() {
         rescaleSheet(app);
         std::printf("the sheet at 100 %% on %d DPI from the large art: %.1f ms\n", dpi, elapsedMs(made, now()));
     }
+    // Switching tile sets: from OK to the repainted board, at 100 %.
+    app.view.autoScale = 0;
+    for (const int dpi : {96, 144}) {
+        app.dpi = dpi;
+        for (const int32_t art : {TileArtLargePrint, TileArtNight, TileArtClassic}) {
+            std::printf("OK to the board repainted in %s at 100 %% on %d DPI: %.1f ms\n", tileArtName(art), dpi,
+                        switchMs(app, window, art));
+        }
+    }
     DestroyWindow(window);
+    pumpFor(100);
+    for (int32_t art = 0; art < TileArtCount; ++art) compareMemory(app, art);
     restoreFile("Kelvarin.ini", settings);
     return 0;
 }

@@ -41,6 +41,7 @@ TEST_F(Settings, WithoutAFileEverySettingTakesItsDefault) {
     EXPECT_EQ(app->view.backType, 1);
     EXPECT_EQ(app->view.colorBack, 0xFFFFFFu);
     EXPECT_EQ(app->view.colorInk, 0xFF0080u);
+    EXPECT_EQ(app->view.tileArt, TileArtClassic);
     EXPECT_STREQ(app->lastGame, "classic.kvl");
     const char* names[] = {"error", "level is completed", "pair is completed", "selection", "unselection"};
     for (int event = 0; event < SoundEventCount; ++event) {
@@ -58,13 +59,14 @@ TEST_F(Settings, WritesTheExactText) {
     app->view.colorInk = 0;
     app->view.backType = 0;
     std::strcpy(app->view.backImage, "felt.bmp");
+    app->view.tileArt = TileArtLargePrint;
     std::strcpy(app->lastGame, "bridge.kvl");
     app->sounds[SoundSelection].enable = 0;
     std::strcpy(app->sounds[SoundError].file, "C:\\Waves\\oops.wav");
     EXPECT_EQ(composeSettings(*app, Rect{10, 20, 810, 620}),
               "\r\n[VIEW]\r\n"
               "AUTO_SCALE = 0\r\nBACK_IMAGE = felt.bmp\r\nBACK_TYPE = 0\r\n"
-              "COLOR_BACK = 3368601\r\nCOLOR_INK = 0\r\nSCALE = 4\r\n"
+              "COLOR_BACK = 3368601\r\nCOLOR_INK = 0\r\nSCALE = 4\r\nTILE_SET = Large print\r\n"
               "\r\n[LAST]\r\nGAME = bridge.kvl\r\n"
               "\r\n[GAME]\r\nWINNABLE_ONLY = 0\r\nHINT_SAFE = 0\r\n"
               "\r\n[SOUND]\r\n"
@@ -77,7 +79,7 @@ TEST_F(Settings, WritesTheExactText) {
 }
 
 TEST_F(Settings, WhatIsWrittenReadsBackTheSame) {
-    app->view = ViewSettings{0, 87.5, 0x123456, 0xABCDEF, 0, "tiles of stone.bmp"};
+    app->view = ViewSettings{0, 87.5, 0x123456, 0xABCDEF, 0, "tiles of stone.bmp", TileArtNight};
     std::strcpy(app->lastGame, "fortress.kvl");
     app->sounds[SoundPairCompleted].enable = 0;
     std::strcpy(app->sounds[SoundUnselection].file, "");
@@ -91,6 +93,7 @@ TEST_F(Settings, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(window, (Rect{-5, 7, 1000, 700}));
     EXPECT_EQ(composeSettings(*back, window), written);
     EXPECT_EQ(back->view.scale, 87.5);
+    EXPECT_EQ(back->view.tileArt, TileArtNight);
     EXPECT_STREQ(back->sounds[SoundUnselection].file, "");  // empty, not the default
     EXPECT_EQ(back->sounds[SoundPairCompleted].enable, 0);
     EXPECT_EQ(back->winnableOnly, 1);
@@ -135,6 +138,31 @@ TEST_F(Settings, AMissingOrEmptyKeyReadsAsItsDefault) {
         EXPECT_STREQ(app->lastGame, row.lastGame) << row.text;
         EXPECT_EQ(app->winnableOnly, row.winnableOnly) << row.text;
         EXPECT_EQ(app->hintSafe, row.hintSafe) << row.text;
+    }
+}
+
+// The tile set by its name, in any case; a file that names none leaves the
+// choice to the theme Windows ran at start-up, a name of no set is Classic.
+TEST_F(Settings, TheTileSetIsNamedOrChosenByTheTheme) {
+    struct Row {
+        const char* text;
+        int32_t highContrast;
+        TileArt expected;
+    } rows[] = {{"", 0, TileArtClassic},
+                {"", 1, TileArtLargePrint},
+                {"[VIEW]\r\nTILE_SET = \r\n", 1, TileArtLargePrint},
+                {"[VIEW]\r\nTILE_SET = Night\r\n", 0, TileArtNight},
+                {"[view]\r\ntile_set=large PRINT\r\n", 0, TileArtLargePrint},
+                {"[VIEW]\r\nTILE_SET = Classic\r\n", 1, TileArtClassic},
+                {"[VIEW]\r\nTILE_SET = Nights\r\n", 1, TileArtClassic},
+                {"[VIEW]\r\nTILE_SET = Large\r\n", 0, TileArtClassic}};
+    for (const Row& row : rows) {
+        app->highContrast = row.highContrast;
+        app->view.tileArt = TileArtNight + 1;
+        readFrom(row.text);
+        EXPECT_EQ(app->view.tileArt, row.expected) << row.text << " " << row.highContrast;
+        const std::string written = std::string("TILE_SET = ") + tileArtName(row.expected) + "\r\n";
+        EXPECT_NE(composeSettings(*app, window).find(written), std::string::npos) << row.text;
     }
 }
 

@@ -89,7 +89,7 @@ TEST_F(SettingsFileTest, FirstRunWritesEveryDefault) {
     std::ostringstream expected;
     expected << "\r\n[VIEW]\r\nAUTO_SCALE = 1\r\nBACK_IMAGE = marble.bmp\r\nBACK_TYPE = 1\r\n"
                 "COLOR_BACK = 16777215\r\nCOLOR_INK = 16711808\r\n"
-             << "SCALE = " << static_cast<int>((scale - 50) / 12.5) << "\r\n"
+             << "SCALE = " << static_cast<int>((scale - 50) / 12.5) << "\r\nTILE_SET = Classic\r\n"
              << "\r\n[LAST]\r\nGAME = classic.kvl\r\n\r\n[GAME]\r\nWINNABLE_ONLY = 0\r\nHINT_SAFE = 1\r\n\r\n[SOUND]\r\n";
     for (const char* event :
          {"error", "level is completed", "pair is completed", "selection", "unselection"})
@@ -104,7 +104,7 @@ TEST_F(SettingsFileTest, FirstRunWritesEveryDefault) {
 TEST_F(SettingsFileTest, ChosenSettingsSurviveARun) {
     const std::string chosen =
         "\r\n[VIEW]\r\nAUTO_SCALE = 0\r\nBACK_IMAGE = felt.bmp\r\nBACK_TYPE = 0\r\n"
-        "COLOR_BACK = 32768\r\nCOLOR_INK = 255\r\nSCALE = 3\r\n"
+        "COLOR_BACK = 32768\r\nCOLOR_INK = 255\r\nSCALE = 3\r\nTILE_SET = Night\r\n"
         "\r\n[LAST]\r\nGAME = classic.kvl\r\n\r\n[GAME]\r\nWINNABLE_ONLY = 1\r\nHINT_SAFE = 0\r\n\r\n[SOUND]\r\n"
         "error_FILE = C:\\waves\\no.wav\r\nerror_ENABLE = 0\r\n"
         "level is completed_FILE = \r\nlevel is completed_ENABLE = 1\r\n"

@@ -10,6 +10,8 @@
 #include "resources/resource.h"
 #include "scratch_game.h"
 #include "win32/dialog_commands.h"
+#include "game/geometry.h"
+#include "view/metrics.h"
 #include "win32/paint_board.h"
 #include "win32/view_dialog.h"
 
@@ -32,6 +34,7 @@ struct ViewDialogTest : ScratchGame {
         app().view.colorBack = 0x123456;
         app().view.backType = backType;
         std::strcpy(app().view.backImage, image);
+        app().view.tileArt = TileArtLargePrint;
         applyView(app());
         app().view.scale = scale;  // Auto may have chosen another, as at start
     }
@@ -41,6 +44,12 @@ struct ViewDialogTest : ScratchGame {
         paintBoard(app(), dc);
         ReleaseDC(window, dc);
         return GetPixel(app().platform->backBufferDC.dc, 0, 0);
+    }
+    // The middle of the blank face on the sheet the board's tiles come from:
+    // the card of the tile set in force.
+    COLORREF cardPixel() {
+        const TileMetrics face = tileMetrics(boardScale(app()));
+        return GetPixel(app().platform->scaledSheetDC.dc, face.width * 17 / 2, face.height * 7 / 2);
     }
 };
 
@@ -65,7 +74,9 @@ TEST_F(ViewDialogTest, OpeningShowsTheSettingsAndSetToDefaultOnlyTheDefaults) {
             EXPECT_EQ(enabled(dialog, IDC_PATTERN_LIST), c.backType != 0);
             EXPECT_EQ(enabled(dialog, IDC_BACK_SWATCH), c.backType == 0);
             EXPECT_EQ(swatch(dialog, IDC_BACK_SWATCH), 0x123456u);
+            EXPECT_EQ(shown(dialog, IDC_TILE_SET), "Large print");
             clickButton(dialog, IDC_SET_DEFAULT);
+            EXPECT_EQ(shown(dialog, IDC_TILE_SET), "Classic");
             EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_PATTERN_IMAGE), BST_CHECKED);
             EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_AUTO_SCALE), BST_CHECKED);
             EXPECT_FALSE(enabled(dialog, IDC_SCALE_LIST));
@@ -77,12 +88,14 @@ TEST_F(ViewDialogTest, OpeningShowsTheSettingsAndSetToDefaultOnlyTheDefaults) {
         EXPECT_EQ(app().view.backType, c.backType);
         EXPECT_STREQ(app().view.backImage, c.image);
         EXPECT_EQ(app().view.autoScale, c.autoScale);
+        EXPECT_EQ(app().view.tileArt, TileArtLargePrint);
         EXPECT_EQ(cornerPixel(), corner);
     }
 }
 
-// A solid colour and the wood pattern chosen (the colour as the colour
-// chooser leaves it in the swatch), then the dialog closed.
+// A solid colour, the wood pattern and the Night tiles chosen (the colour as
+// the colour chooser leaves it in the swatch), then the dialog closed: the
+// board's sheet is Night's at once, or stays Large print's.
 TEST_F(ViewDialogTest, ClosingAppliesOrKeeps) {
     struct Case {
         const char* name;
@@ -98,11 +111,13 @@ TEST_F(ViewDialogTest, ClosingAppliesOrKeeps) {
         SCOPED_TRACE(c.name);
         setView(1, 62.5, 1, "marble.bmp");
         const COLORREF marble = cornerPixel();
+        const COLORREF largePrintCard = cardPixel();
         driveDialog("Customize view", [&] { openViewDialog(app()); }, [&](HWND dialog) {
             CheckRadioButton(dialog, IDC_SOLID_COLOR, IDC_PATTERN_IMAGE, IDC_SOLID_COLOR);
             clickButton(dialog, IDC_SOLID_COLOR);
             SetDlgItemInt(dialog, IDC_BACK_SWATCH, 0x336699, FALSE);
             SendDlgItemMessageA(dialog, IDC_PATTERN_LIST, LB_SELECTSTRING, WPARAM(-1), LPARAM("wood"));
+            SendDlgItemMessageA(dialog, IDC_TILE_SET, CB_SELECTSTRING, WPARAM(-1), LPARAM("Night"));
             for (const auto& command : c.commands)
                 SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(command.first, command.second), 0);
             EXPECT_FALSE(IsWindowVisible(dialog));
@@ -111,6 +126,9 @@ TEST_F(ViewDialogTest, ClosingAppliesOrKeeps) {
         EXPECT_EQ(app().view.colorBack, c.applied ? 0x336699u : 0x123456u);
         EXPECT_STREQ(app().view.backImage, c.applied ? "wood.bmp" : "marble.bmp");
         EXPECT_EQ(cornerPixel(), c.applied ? 0x336699u : marble);
+        EXPECT_EQ(app().view.tileArt, c.applied ? TileArtNight : TileArtLargePrint);
+        EXPECT_EQ(largePrintCard, RGB(0xFF, 0xFD, 0xF6));
+        EXPECT_EQ(cardPixel(), c.applied ? RGB(0x23, 0x27, 0x2E) : largePrintCard);
     }
 }
 

@@ -6,8 +6,8 @@
 //   game_driver click CAPTION ID        clicks button ID of that dialog
 //   game_driver rect CAPTION            prints the window's place on the screen as
 //                                       an ImageMagick crop, WxH+X+Y
-//   game_driver select CAPTION ID TEXT  focuses list ID and selects its line TEXT,
-//                                       as a click would
+//   game_driver select CAPTION ID TEXT  focuses list or drop-down list ID and
+//                                       selects its line TEXT, as a click would
 //   game_driver type CAPTION ID TEXT    sets the text of edit box ID
 //   game_driver answer [ID]             prints the text of the game's message box
 //                                       and presses its button ID (OK by default)
@@ -84,18 +84,22 @@ int rect(HWND window) {
     return 0;
 }
 
+// A list box or a drop-down list: the same three steps in each one's messages.
 int select(HWND dialog, const char* id, const char* text) {
     HWND list = control(dialog, id);
+    char kind[16] = {};
+    GetClassNameA(list, kind, sizeof kind);
+    const bool dropDown = std::strcmp(kind, "ComboBox") == 0;
     const LRESULT line =
-        SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+        SendMessageW(list, dropDown ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                      reinterpret_cast<LPARAM>(wide(text).c_str()));
-    if (line == LB_ERR) {
+    if (line < 0) {
         std::fprintf(stderr, "game_driver: no line \"%s\"\n", text);
         return 1;
     }
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
-    SendMessageW(list, LB_SETCURSEL, line, 0);
-    notify(dialog, list, LBN_SELCHANGE);
+    SendMessageW(list, dropDown ? CB_SETCURSEL : LB_SETCURSEL, line, 0);
+    notify(dialog, list, dropDown ? CBN_SELCHANGE : LBN_SELCHANGE);
     return 0;
 }
 
