@@ -87,6 +87,10 @@ void splitProfile(Profile& profile, std::string text) {
     ProfileSpan section{0, 0};
     // Editors may put the UTF-8 byte-order mark before the first section.
     size_t start = all.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    // Room for every entry at once: a file at the size limit may hold some
+    // 400,000, and growing the list step by step copies it again and again.
+    const auto lineEnds = std::count(all.begin(), all.end(), '\n') + std::count(all.begin(), all.end(), '\r');
+    profile.entries.reserve(std::min<size_t>(lineEnds + 1, std::count(all.begin(), all.end(), '=')));
     for (size_t i = start; i <= all.size(); ++i) {
         if (i < all.size() && all[i] != '\r' && all[i] != '\n') continue;
         parseLine(profile, start, i, inSection, section);

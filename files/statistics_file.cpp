@@ -119,6 +119,7 @@ void readStatisticsFrom(const Profile& profile, std::vector<PuzzleRecord>& recor
         sectionLines += i == 0 || profile.entries[i].section.start != profile.entries[i - 1].section.start;
     NameTable sectionTable;
     startTable(sectionTable, sectionLines);
+    sections.reserve(sectionLines);
     SectionValues* current = nullptr;
     for (size_t i = 0; i < profile.entries.size(); ++i) {
         const ProfileEntry& entry = profile.entries[i];
