@@ -9,8 +9,6 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 ProfileSpan trimmed(const std::string& text, size_t start, size_t end) {
     while (start < end && isBlank(text[start])) ++start;
     while (end > start && isBlank(text[end - 1])) --end;

@@ -7,6 +7,9 @@
 
 constexpr int kTextSize = 260;
 
+// A space or a tab: the blanks that readers drop around names, values and numbers.
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 // Copies text into a buffer when it fits (259 characters at most); otherwise
 // leaves the buffer as it was and returns false.
 bool setText(char (&dest)[kTextSize], const std::string& text);

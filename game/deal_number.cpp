@@ -1,12 +1,7 @@
 #include "game/deal_number.h"
 
+#include "files/text.h"
 #include "game/app_state.h"
-
-namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-}  // namespace
 
 bool readDealNumber(const char* text, uint32_t& number) {
     while (isBlank(*text)) ++text;
