@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #include "files/file_path.h"
@@ -12,7 +13,7 @@ namespace {
 ProfileSpan trimmed(const std::string& text, size_t start, size_t end) {
     while (start < end && isBlank(text[start])) ++start;
     while (end > start && isBlank(text[end - 1])) --end;
-    return ProfileSpan{start, end - start};
+    return ProfileSpan{static_cast<uint32_t>(start), static_cast<uint32_t>(end - start)};
 }
 
 ProfileSpan unquoted(const std::string& text, ProfileSpan value) {
@@ -54,8 +55,8 @@ const ProfileEntry* findEntry(const Profile& profile, const char* section, const
     return compareEntry(profile, entry, section, sectionLength, key, keyLength) == 0 ? &entry : nullptr;
 }
 
-void parseLine(Profile& profile, size_t start, size_t end, bool& inSection, ProfileSpan& section) {
-    const std::string& text = profile.text;
+void parseLine(const std::string& text, size_t start, size_t end, bool& inSection, ProfileSpan& section,
+               const std::function<void(const ProfileEntry&)>& take) {
     const ProfileSpan line = trimmed(text, start, end);
     if (line.length == 0) return;
     const size_t lineEnd = line.start + line.length;
@@ -70,35 +71,33 @@ void parseLine(Profile& profile, size_t start, size_t end, bool& inSection, Prof
     const void* equals = std::memchr(text.data() + line.start, '=', line.length);
     if (equals == nullptr) return;
     const size_t at = static_cast<const char*>(equals) - text.data();
-    profile.entries.push_back(ProfileEntry{
-        section, trimmed(text, line.start, at), unquoted(text, trimmed(text, at + 1, lineEnd))});
+    take(ProfileEntry{section, trimmed(text, line.start, at), unquoted(text, trimmed(text, at + 1, lineEnd))});
 }
 
 }  // namespace
 
-void splitProfile(Profile& profile, std::string text) {
-    profile.text = std::move(text);
-    profile.entries.clear();
-    profile.byName.clear();
-    const std::string& all = profile.text;
+void eachEntry(const std::string& text, const std::function<void(const ProfileEntry&)>& take) {
+    if (text.size() > kProfileSizeLimit) return;
     bool inSection = false;
     ProfileSpan section{0, 0};
     // Editors may put the UTF-8 byte-order mark before the first section.
-    size_t start = all.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-    // Room for every entry at once: a file at the size limit may hold some
-    // 400,000, and growing the list step by step copies it again and again.
-    const auto lineEnds = std::count(all.begin(), all.end(), '\n') + std::count(all.begin(), all.end(), '\r');
-    profile.entries.reserve(std::min<size_t>(lineEnds + 1, std::count(all.begin(), all.end(), '=')));
-    for (size_t i = start; i <= all.size(); ++i) {
-        if (i < all.size() && all[i] != '\r' && all[i] != '\n') continue;
-        parseLine(profile, start, i, inSection, section);
+    size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    for (size_t i = start; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\r' && text[i] != '\n') continue;
+        parseLine(text, start, i, inSection, section, take);
         start = i + 1;
     }
 }
 
 void parseProfile(Profile& profile, std::string text) {
-    splitProfile(profile, std::move(text));
+    profile.text = std::move(text);
+    profile.entries.clear();
     const std::string& all = profile.text;
+    // Room for every entry at once: a file at the size limit may hold some
+    // 400,000, and growing the list step by step copies it again and again.
+    const auto lineEnds = std::count(all.begin(), all.end(), '\n') + std::count(all.begin(), all.end(), '\r');
+    profile.entries.reserve(std::min<size_t>(lineEnds + 1, std::count(all.begin(), all.end(), '=')));
+    eachEntry(all, [&](const ProfileEntry& entry) { profile.entries.push_back(entry); });
     profile.byName.resize(profile.entries.size());
     for (size_t i = 0; i < profile.byName.size(); ++i) {
         const ProfileEntry& entry = profile.entries[i];

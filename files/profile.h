@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,12 @@
 // a larger file is treated as unreadable, so every lookup gives its default.
 constexpr size_t kProfileSizeLimit = 4 * 1024 * 1024;
 
-// Offsets into Profile::text, so that a copied Profile stays valid.
+// Offsets into Profile::text, so that a copied Profile stays valid; a text
+// is never larger than the size limit, so 32 bits hold them, and a file at
+// the limit splits into half as many bytes of entries.
 struct ProfileSpan {
-    size_t start;
-    size_t length;
+    uint32_t start;
+    uint32_t length;
 };
 
 struct ProfileEntry {
@@ -55,9 +58,10 @@ struct Profile {
 // profile keeps the text.
 void parseProfile(Profile& profile, std::string text);
 
-// Only splits the text into entries, for a reader that goes through them
-// in order and never looks a name up.
-void splitProfile(Profile& profile, std::string text);
+// Goes through the entries of the text in the order of the text, for a
+// reader that never looks a name up; a text over the size limit, as a file
+// over it, has none.
+void eachEntry(const std::string& text, const std::function<void(const ProfileEntry&)>& take);
 
 // Reads a file by its Windows-form path. A missing, unreadable or oversized
 // file gives an empty profile and false.

@@ -18,10 +18,10 @@
 
 #include "files/text.h"
 
-struct Profile;
-
+// A file at the size limit may name some 150,000 puzzles: the name is held
+// by its length, not in a buffer of the longest.
 struct PuzzleRecord {
-    char name[kTextSize];
+    std::string name;  // at most 259 characters, no NUL
     int32_t played;
     int32_t won;
     int32_t timedWins;
@@ -30,14 +30,14 @@ struct PuzzleRecord {
 };
 
 // An empty record of that puzzle: nothing played, no best time.
-PuzzleRecord emptyRecord(const char* name);
+PuzzleRecord emptyRecord(const std::string& name);
 
 // Every section with a NAME and games played, read as far as it makes sense:
 // counts that cannot be (negative, more won than played, times without a
 // timed win, a best time beyond them all) are mended or dropped; a puzzle
 // named twice (names match without regard to case) has its records added
 // up. Other sections and keys are passed over.
-void readStatisticsFrom(const Profile& profile, std::vector<PuzzleRecord>& records);
+void readStatisticsFrom(const std::string& text, std::vector<PuzzleRecord>& records);
 
 // The same from a file; a missing file holds no records. False when the
 // file is there but cannot be read (a read error, or larger than the
@@ -57,6 +57,7 @@ void mendRecord(PuzzleRecord& record);
 
 // The name without the blanks and quotes around it, which the file would not
 // give back.
+std::string cleanedName(std::string name);
 void cleanName(char (&name)[kTextSize]);
 
 // The record of that puzzle, added empty when there is none.

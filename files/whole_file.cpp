@@ -43,6 +43,13 @@ bool readWholeFile(const std::string& path, size_t limit, std::string& text) {
     text.clear();
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return false;
+    // Room for the whole file at once: a text grown chunk by chunk is copied
+    // again and again.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        if (size > 0) text.reserve(std::min(static_cast<size_t>(size), limit));
+        std::rewind(file);
+    }
     char chunk[65536];
     bool ok = true;
     for (;;) {

@@ -4,7 +4,15 @@
 
 #include <cstdint>
 
-#include "files/statistics_file.h"
+#include "files/text.h"
+
+// What one game's end adds to its puzzle's record.
+struct GameCount {
+    int32_t played;
+    int32_t won;
+    int32_t timedWins;
+    int32_t totalTime;  // seconds
+};
 
 struct GameRecord {
     char puzzle[kTextSize];  // the name it counts under; empty: it never counts
@@ -13,7 +21,7 @@ struct GameRecord {
     int32_t helpersUsed;     // Hint, Undo or Shuffle: no best time
     int32_t timed;           // its clock ran from the deal (not so for a loaded game)
     int32_t inFile;          // its end is written in the file: Undo takes it back out
-    PuzzleRecord count;      // what its end added to the puzzle's record
+    GameCount count;         // what its end added to the puzzle's record
     int32_t previousBest;    // the puzzle's best time before its win set a new one
     int32_t newBest;         // its win set the best time: the status bar says so
     int32_t bestTime;        // that time, in seconds

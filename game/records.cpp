@@ -72,9 +72,7 @@ bool countGameEnd(AppState& app, bool won) {
     std::vector<PuzzleRecord> records;
     if (!readRecords(app, records)) return false;
     PuzzleRecord& r = recordOf(records, game.puzzle);
-    game.count = emptyRecord(game.puzzle);
-    game.count.played = 1;
-    game.count.won = won ? 1 : 0;
+    game.count = GameCount{1, won ? 1 : 0, 0, 0};
     if (won && game.timed != 0) {
         game.count.timedWins = 1;
         game.count.totalTime = secondsPlayed(app);

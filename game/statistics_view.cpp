@@ -17,7 +17,7 @@ int64_t averageTime(const PuzzleRecord& r) {
 }
 
 int compareNamesOf(const PuzzleRecord& a, const PuzzleRecord& b) {
-    return compareNames(a.name, std::strlen(a.name), b.name, std::strlen(b.name));
+    return compareNames(a.name.data(), a.name.size(), b.name.data(), b.name.size());
 }
 
 // Negative, 0 or positive as `a` comes before `b` in ascending order; a time
@@ -57,7 +57,7 @@ std::string puzzleTitle(const char* name) {
 
 std::string statisticsCell(const PuzzleRecord& r, int column) {
     switch (column) {
-    case ColumnPuzzle: return puzzleTitle(r.name);
+    case ColumnPuzzle: return puzzleTitle(r.name.c_str());
     case ColumnPlayed: return std::to_string(r.played);
     case ColumnWon: return std::to_string(r.won);
     case ColumnWonPercent: {

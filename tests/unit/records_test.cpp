@@ -39,10 +39,8 @@ std::string summary(const std::vector<PuzzleRecord>& records) {
 }
 
 std::vector<PuzzleRecord> parsed(const std::string& text) {
-    Profile profile;
-    parseProfile(profile, text);
     std::vector<PuzzleRecord> records;
-    readStatisticsFrom(profile, records);
+    readStatisticsFrom(text, records);
     return records;
 }
 
@@ -248,6 +246,7 @@ TEST(StatisticsFile, DamagedTextIsReadAsFarAsItMakesSenseAndWrittenBackClean) {
         {"counts beyond 32 bits", p + "2147483647\n[Q]\nNAME=A\nPLAYED=2147483647", "a 2147483647 0 0 0 -1"},
         {"a name in blanks and quotes", "[P]\nNAME = \" 'a.kvl'\t\"\nPLAYED = 1", "a.kvl 1 0 0 0 -1"},
         {"a name with a quote at its start only", "[P]\nNAME = \"a.kvl\nPLAYED = 1", "\"a.kvl 1 0 0 0 -1"},
+        {"a name up to a NUL", std::string("[P]\nNAME=a.kvl\0x\nPLAYED=1", 25), "a.kvl 1 0 0 0 -1"},
         {"another program's file", "\r\n[VIEW]\r\nSCALE = 3\r\n[LAST]\r\nGAME = a.kvl\r\n", ""},
     };
     for (const Case& c : cases) {
