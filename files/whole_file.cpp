@@ -1,5 +1,6 @@
 #include "files/whole_file.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "files/file_system.h"

@@ -18,7 +18,6 @@
 #include "game/records.h"
 #include "game/save_and_load.h"
 #include "game/shuffle.h"
-#include "game/statistics_view.h"
 #include "game/tick.h"
 #include "game/undo.h"
 #include "rules/free_rule.h"
@@ -257,17 +256,6 @@ TEST(StatisticsFile, DamagedTextIsReadAsFarAsItMakesSenseAndWrittenBackClean) {
     std::vector<PuzzleRecord> records = parsed(good);
     records.push_back(emptyRecord("never played"));
     EXPECT_EQ(composeStatistics(records), good);
-}
-
-// Times as the clock shows them, in both time columns of the Statistics dialog.
-TEST(StatisticsView, TimesTakeHoursFromTheFirstHourOn) {
-    const std::pair<int, const char*> rows[] = {
-        {0, "0:00"}, {59, "0:59"}, {3599, "59:59"}, {3600, "1:00:00"}, {3661, "1:01:01"}, {36000, "10:00:00"}};
-    for (const auto& [seconds, text] : rows) {
-        const PuzzleRecord record{"a.kvl", 1, 1, 1, seconds, seconds};
-        EXPECT_EQ(statisticsCell(record, ColumnBestTime), text);
-        EXPECT_EQ(statisticsCell(record, ColumnAverageTime), text);
-    }
 }
 
 }  // namespace
