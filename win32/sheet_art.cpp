@@ -42,6 +42,34 @@ bool framePixels(IWICImagingFactory* factory, IWICBitmapFrameDecode* frame, Pixe
     return done;
 }
 
+// The Windows Imaging Component from the system's folder, loaded for one
+// decoding and freed after it: COM would keep it, and the libraries it
+// brings, loaded for the rest of the run, a megabyte and more that a set
+// decoded once no longer needs.
+HMODULE loadCodecs() {
+    char path[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    const char name[] = "\\windowscodecs.dll";
+    if (length == 0 || length + sizeof name > MAX_PATH) return nullptr;
+    std::memcpy(path + length, name, sizeof name);
+    return LoadLibraryA(path);
+}
+
+// The imaging factory from the class object of the library itself.
+IWICImagingFactory* imagingFactory(HMODULE codecs) {
+    using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+    const FARPROC exported = codecs != nullptr ? GetProcAddress(codecs, "DllGetClassObject") : nullptr;
+    const auto getClassObject = reinterpret_cast<GetClassObject>(reinterpret_cast<void (*)()>(exported));
+    IClassFactory* maker = nullptr;
+    IWICImagingFactory* factory = nullptr;
+    if (getClassObject != nullptr &&
+        SUCCEEDED(getClassObject(CLSID_WICImagingFactory, IID_IClassFactory, reinterpret_cast<void**>(&maker)))) {
+        maker->CreateInstance(nullptr, IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
+    }
+    release(maker);
+    return factory;
+}
+
 }  // namespace
 
 SheetArt sheetArt(int32_t art) { return kArt[art >= 0 && art < TileArtCount ? art : TileArtClassic]; }
@@ -66,11 +94,18 @@ bool bitmapPixels(HINSTANCE instance, int id, Pixels& pixels) {
     return rows == info.bmHeight;
 }
 
-HBITMAP pictureBitmap(const Pixels& pixels) {
+HBITMAP sectionBitmap(int width, int height, uint32_t** bits) {
     BITMAPINFO format{};
-    format.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), pixels.width, -pixels.height, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    format.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    void* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (bits != nullptr) *bits = static_cast<uint32_t*>(pixels);
+    return bitmap;
+}
+
+HBITMAP pictureBitmap(const Pixels& pixels) {
+    uint32_t* bits = nullptr;
+    HBITMAP bitmap = sectionBitmap(pixels.width, pixels.height, &bits);
     if (bitmap != nullptr) std::memcpy(bits, pixels.data.data(), pixels.data.size() * sizeof(uint32_t));
     return bitmap;
 }
@@ -83,14 +118,13 @@ bool pngPixels(HINSTANCE instance, int id, Pixels& pixels) {
 
     // The caller's thread may not have COM yet (the tests); pairs with the uninitialise below.
     const bool comStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    IWICImagingFactory* factory = nullptr;
+    HMODULE codecs = loadCodecs();
+    IWICImagingFactory* factory = imagingFactory(codecs);
     IWICStream* stream = nullptr;
     IWICBitmapDecoder* decoder = nullptr;
     IWICBitmapFrameDecode* frame = nullptr;
     const bool done =
-        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                   reinterpret_cast<void**>(&factory))) &&
-        SUCCEEDED(factory->CreateStream(&stream)) &&
+        factory != nullptr && SUCCEEDED(factory->CreateStream(&stream)) &&
         SUCCEEDED(stream->InitializeFromMemory(bytes, SizeofResource(instance, found))) &&
         SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
         SUCCEEDED(decoder->GetFrame(0, &frame)) && framePixels(factory, frame, pixels);
@@ -98,6 +132,7 @@ bool pngPixels(HINSTANCE instance, int id, Pixels& pixels) {
     release(decoder);
     release(stream);
     release(factory);
+    if (codecs != nullptr) FreeLibrary(codecs);
     if (comStarted) CoUninitialize();
     return done;
 }

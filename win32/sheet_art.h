@@ -26,6 +26,12 @@ constexpr int kLargeArtDensity = 2;
 // The pixels of a bitmap resource, or false when it cannot be read.
 bool bitmapPixels(HINSTANCE instance, int id, Pixels& pixels);
 
+// A 32-bit bitmap of width x height whose pixels lie in the program's own
+// memory (a DIB section), top row first at `bits` when asked for; the caller
+// deletes it. Its memory goes back to the system as soon as it is deleted,
+// where Wine keeps the memory of a deleted bitmap of the display's kind.
+HBITMAP sectionBitmap(int width, int height, uint32_t** bits = nullptr);
+
 // A 32-bit bitmap holding `pixels`; the caller deletes it.
 HBITMAP pictureBitmap(const Pixels& pixels);
 

@@ -52,16 +52,20 @@ SIZE bitmapSize(HBITMAP bitmap) {
 
 // The whole sheet, stretched from its own size to `percent` of it. The sheet
 // itself is loaded for the stretch and let go again: a scale changes rarely,
-// and the full-size sheet is the largest bitmap of all.
+// and the full-size sheet is the largest bitmap of all. Both are 32-bit DIB
+// sections: a sheet let go for another set gives its memory back, and the
+// stretch between bitmaps of one format needs no converted copy.
 void stretchSheet(PlatformState& p, Surface& target, double percent, int bitmap) {
-    selectBitmap(p.sheetDC, LoadBitmapA(p.instance, MAKEINTRESOURCEA(bitmap)));
-    const SIZE sheet = bitmapSize(p.sheetDC.bitmap);
-    const int width = static_cast<int>(sheet.cx * percent / 100);
-    const int height = static_cast<int>(sheet.cy * percent / 100);
-    newBitmap(p, target, width, height);
+    Pixels art{};
+    bitmapPixels(p.instance, bitmap, art);
+    selectBitmap(p.sheetDC, pictureBitmap(art));
+    const int width = static_cast<int>(art.width * percent / 100);
+    const int height = static_cast<int>(art.height * percent / 100);
+    dropBitmap(target);
+    selectBitmap(target, sectionBitmap(width, height));
     SetStretchBltMode(target.dc, HALFTONE);
     SetBrushOrgEx(target.dc, 0, 0, nullptr);
-    StretchBlt(target.dc, 0, 0, width, height, p.sheetDC.dc, 0, 0, sheet.cx, sheet.cy, SRCCOPY);
+    StretchBlt(target.dc, 0, 0, width, height, p.sheetDC.dc, 0, 0, art.width, art.height, SRCCOPY);
     dropBitmap(p.sheetDC);
 }
 

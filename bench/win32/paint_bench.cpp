@@ -1,11 +1,16 @@
 // Times the real main window under Wine: from creating the window to the end
-// of its first paint, then whole paints of the dealt board. Run it from the
-// player's folder (it reads Puzzle\ and Background\ there):
+// of its first paint, then whole paints of the dealt board; then switching
+// tile sets, with the memory after each start and each switch, in fresh
+// processes of its own. Run it from the player's folder (it reads Puzzle\ and
+// Background\ there), at the display's DPI (bench/paint runs it at 96 and 144):
 //   cd build/mingw/package && wine64 ../bench/win32/paint_bench.exe
 #include <windows.h>
+#include <objbase.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -87,46 +92,137 @@ void restoreFile(const char* path, const SavedFile& saved) {
 
 // The memory the process has in use, bitmaps included (Wine leaves the
 // private bytes 0, but counts the working set).
-double privateMegabytes() {
+double workingSetMegabytes() {
     PROCESS_MEMORY_COUNTERS counters{};
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
     return counters.WorkingSetSize / (1024.0 * 1024.0);
 }
 
-// What OK in the Customize view dialog does with tile set `art` chosen,
-// until the board is repainted; the dialog made the sheet when the set was
-// picked.
+// What the Customize view dialog does with tile set `art` picked: its
+// sample drawn from the preview sheet and the board's sheet made ahead;
+// then OK, timed until the board is repainted, and the dialog's sheets let
+// go as it closes.
 double switchMs(AppState& app, HWND window, int32_t art) {
+    previewSheet(app, art);
     prepareSheet(app, art);
     app.view.tileArt = art;
     const LARGE_INTEGER start = now();
     applyView(app);
     UpdateWindow(window);
-    return elapsedMs(start, now());
+    const double ms = elapsedMs(start, now());
+    dropPreviewSheet(app);
+    dropPreparedSheet(app);
+    return ms;
 }
 
-// A start on tile set `art` at 100 %, then a switch away and back: the
-// memory held after each.
-void compareMemory(AppState& app, int32_t art) {
+constexpr double kSettledMs = 6000;
+
+// One process's life: a start on the first of `arts` at 100 %, then a
+// switch to each of the others in turn. Prints the time of the last switch
+// and the memory in use after it has settled.
+int startAndSwitch(AppState& app, const int32_t* arts, int count) {
     writeWholeFile("Kelvarin.ini", std::string("[VIEW]\r\nAUTO_SCALE = 0\r\nSCALE = 4\r\nTILE_SET = ") +
-                                       tileArtName(art) + "\r\n");
+                                       tileArtName(arts[0]) + "\r\n");
     HWND window = createMainWindow(app, "KELVARIN_BENCH");
+    if (window == nullptr) return 1;
     ShowWindow(window, SW_SHOWNORMAL);
-    pumpFor(1000);
-    const double started = privateMegabytes();
-    switchMs(app, window, (art + 1) % TileArtCount);
-    switchMs(app, window, art);
-    pumpFor(200);
-    std::printf("%s: %.1f MB held after a start on it, %.1f MB after a switch to it\n", tileArtName(art),
-                started, privateMegabytes());
+    // Within a few seconds of a start the process gains one more thread,
+    // whose stacks hold a megabyte (in about half the processes at 1.5 s,
+    // in all at 7 s): the memory is read once it is there.
+    pumpFor(static_cast<DWORD>(std::max(1000.0, kSettledMs - msSinceProcessStart())));
+    double ms = 0;
+    for (int i = 1; i < count; ++i) ms = switchMs(app, window, arts[i]);
+    pumpFor(500);
+    std::printf("%.2f %.2f %d\n", ms, workingSetMegabytes(), app.dpi);
     DestroyWindow(window);
-    pumpFor(100);
+    return 0;
+}
+
+struct Life {
+    double switchMs, megabytes;
+    int dpi;
+};
+
+// Runs startAndSwitch in a fresh process of this program, as a player's
+// start would be, and reads what it printed.
+Life runLife(const int32_t* arts, int count) {
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string command = std::string("\"") + program + "\" life";
+    for (int i = 0; i < count; ++i) command += " " + std::to_string(arts[i]);
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE reader = nullptr, writer = nullptr;
+    CreatePipe(&reader, &writer, &inherit, 0);
+    SetHandleInformation(reader, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writer;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process{};
+    Life life{};
+    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(writer);
+        std::string output;
+        char chunk[256];
+        DWORD read = 0;
+        while (ReadFile(reader, chunk, sizeof chunk, &read, nullptr) && read > 0) output.append(chunk, read);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        std::sscanf(output.c_str(), "%lf %lf %d", &life.switchMs, &life.megabytes, &life.dpi);
+    } else {
+        CloseHandle(writer);
+    }
+    CloseHandle(reader);
+    return life;
+}
+
+// The medians of kLives such lives.
+constexpr int kLives = 3;
+
+Life medianLife(const int32_t* arts, int count) {
+    double ms[kLives], megabytes[kLives];
+    Life life{};
+    for (int i = 0; i < kLives; ++i) {
+        life = runLife(arts, count);
+        ms[i] = life.switchMs;
+        megabytes[i] = life.megabytes;
+    }
+    std::sort(ms, ms + kLives);
+    std::sort(megabytes, megabytes + kLives);
+    return Life{ms[kLives / 2], megabytes[kLives / 2], life.dpi};
+}
+
+// For each tile set: a start on it, and every switch to it, from each other
+// set and away to each and back, each in processes of its own. The memory
+// after a switch must not exceed that after the start.
+void compareStartsAndSwitches() {
+    std::printf("tile sets at 100 %%, medians of %d processes: OK to the repainted board (slowest switch), "
+                "memory after a start, after a switch (highest)\n",
+                kLives);
+    for (int32_t art = 0; art < TileArtCount; ++art) {
+        const Life start = medianLife(&art, 1);
+        Life worst{};
+        for (int32_t other = 0; other < TileArtCount; ++other) {
+            if (other == art) continue;
+            const int32_t from[] = {other, art};
+            const int32_t awayAndBack[] = {art, other, art};
+            for (const Life& life : {medianLife(from, 2), medianLife(awayAndBack, 3)}) {
+                worst.switchMs = std::max(worst.switchMs, life.switchMs);
+                worst.megabytes = std::max(worst.megabytes, life.megabytes);
+            }
+        }
+        std::printf("%-12s at %d DPI: %5.1f ms   %5.1f MB after a start   %5.1f MB after a switch\n",
+                    tileArtName(art), start.dpi, worst.switchMs, start.megabytes, worst.megabytes);
+    }
 }
 
 }  // namespace
 
-int main() {
-    const SavedFile settings = keepFile("Kelvarin.ini");
+int main(int argc, char** argv) {
+    // As the program itself: COM on the window's thread all along.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     static AppState app;
     static PlatformState platform;
     app.platform = &platform;
@@ -135,6 +231,13 @@ int main() {
     setIllegalChars(app.filePath);
     platform.instance = GetModuleHandleA(nullptr);
     registerMainWindowClass(app, "KELVARIN_BENCH");
+    if (argc > 2 && std::strcmp(argv[1], "life") == 0) {
+        int32_t arts[TileArtCount + 1]{};
+        int count = 0;
+        for (int i = 2; i < argc && count < TileArtCount + 1; ++i) arts[count++] = std::atoi(argv[i]);
+        return startAndSwitch(app, arts, count);
+    }
+    const SavedFile settings = keepFile("Kelvarin.ini");
 
     const LARGE_INTEGER start = now();
     HWND window = createMainWindow(app, "KELVARIN_BENCH");
@@ -174,18 +277,9 @@ int main() {
         rescaleSheet(app);
         std::printf("the sheet at 100 %% on %d DPI from the large art: %.1f ms\n", dpi, elapsedMs(made, now()));
     }
-    // Switching tile sets: from OK to the repainted board, at 100 %.
-    app.view.autoScale = 0;
-    for (const int dpi : {96, 144}) {
-        app.dpi = dpi;
-        for (const int32_t art : {TileArtLargePrint, TileArtNight, TileArtClassic}) {
-            std::printf("OK to the board repainted in %s at 100 %% on %d DPI: %.1f ms\n", tileArtName(art), dpi,
-                        switchMs(app, window, art));
-        }
-    }
     DestroyWindow(window);
     pumpFor(100);
-    for (int32_t art = 0; art < TileArtCount; ++art) compareMemory(app, art);
+    compareStartsAndSwitches();
     restoreFile("Kelvarin.ini", settings);
     return 0;
 }

@@ -132,4 +132,24 @@ TEST_F(ViewDialogTest, ClosingAppliesOrKeeps) {
     }
 }
 
+// Each set picked and applied with OK: the sheet it replaces is deleted,
+// the new one is a DIB section, whose memory goes back to the system as soon
+// as it is replaced in turn, and the decoder's library is let go once the
+// set's art is decoded.
+TEST_F(ViewDialogTest, OnlyTheShownSetsSheetIsHeld) {
+    for (const char* set : {"Night", "Classic", "Large print", "Classic"}) {
+        SCOPED_TRACE(set);
+        const HBITMAP replaced = app().platform->scaledSheetDC.bitmap;
+        driveDialog("Customize view", [&] { openViewDialog(app()); }, [&](HWND dialog) {
+            SendDlgItemMessageA(dialog, IDC_TILE_SET, CB_SELECTSTRING, WPARAM(-1), LPARAM(set));
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_TILE_SET, CBN_SELCHANGE), 0);
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        });
+        EXPECT_EQ(GetObjectType(replaced), 0u);
+        DIBSECTION section{};
+        EXPECT_EQ(GetObjectA(app().platform->scaledSheetDC.bitmap, sizeof section, &section), int(sizeof section));
+        EXPECT_EQ(GetModuleHandleA("windowscodecs.dll"), nullptr);
+    }
+}
+
 }  // namespace
