@@ -24,9 +24,9 @@
 // a larger file is treated as unreadable, so every lookup gives its default.
 constexpr size_t kProfileSizeLimit = 4 * 1024 * 1024;
 
-// Offsets into Profile::text, so that a copied Profile stays valid; a text
-// is never larger than the size limit, so 32 bits hold them, and a file at
-// the limit splits into half as many bytes of entries.
+// Offsets into Profile::text, so that a copied Profile stays valid. Entries
+// come only from a text within the size limit, so 32 bits hold them, and a
+// file at the limit splits into half as many bytes of entries.
 struct ProfileSpan {
     uint32_t start;
     uint32_t length;
@@ -55,7 +55,7 @@ struct Profile {
 };
 
 // Splits the text into entries and sorts them for lookups by name; the
-// profile keeps the text.
+// profile keeps the text. A text over the size limit has no entries.
 void parseProfile(Profile& profile, std::string text);
 
 // Goes through the entries of the text in the order of the text, for a
