@@ -22,7 +22,7 @@ struct AxisCovers {
 
 AxisCovers coversOf(int sourceLength, Ratio ratio) {
     AxisCovers axis;
-    const int length = static_cast<int>(static_cast<int64_t>(sourceLength) * ratio.to / ratio.from);
+    const int length = scaledLength(sourceLength, ratio);
     axis.covers.reserve(length);
     for (int i = 0; i < length; ++i) {
         const int64_t begin = static_cast<int64_t>(i) * ratio.from;
@@ -54,9 +54,20 @@ uint8_t divide(uint32_t sum, const Divider& by) { return static_cast<uint8_t>(((
 
 }  // namespace
 
+int scaledLength(int length, Ratio ratio) {
+    return static_cast<int>(static_cast<int64_t>(length) * ratio.to / ratio.from);
+}
+
 void scaleByArea(const Pixels& source, Ratio across, Ratio down, Pixels& result) {
+    result.width = scaledLength(source.width, across);
+    result.height = scaledLength(source.height, down);
+    result.data.assign(static_cast<size_t>(result.width) * result.height, 0);
+    scaleByArea(source, across, down, result.data.data());
+}
+
+void scaleByArea(const Pixels& source, Ratio across, Ratio down, uint32_t* result) {
     if (across.to == across.from && down.to == down.from) {
-        result = source;
+        std::memcpy(result, source.data.data(), source.data.size() * sizeof(uint32_t));
         return;
     }
     const AxisCovers columns = coversOf(source.width, across);
@@ -83,9 +94,6 @@ void scaleByArea(const Pixels& source, Ratio across, Ratio down, Pixels& result)
     }
 
     // Then down, every result row, all its bytes at once.
-    result.width = width;
-    result.height = height;
-    result.data.assign(static_cast<size_t>(width) * height, 0);
     const size_t rowBytes = static_cast<size_t>(width) * 4;
     std::vector<uint32_t> sums(rowBytes);
     for (int y = 0; y < height; ++y) {
@@ -96,7 +104,7 @@ void scaleByArea(const Pixels& source, Ratio across, Ratio down, Pixels& result)
             const uint32_t weight = rows.weights[cover.weightsAt + k];
             for (size_t i = 0; i < rowBytes; ++i) sums[i] += in[i] * weight;
         }
-        uint8_t* out = reinterpret_cast<uint8_t*>(&result.data[static_cast<size_t>(y) * width]);
+        uint8_t* out = reinterpret_cast<uint8_t*>(result + static_cast<size_t>(y) * width);
         for (size_t i = 0; i < rowBytes; ++i) out[i] = divide(sums[i], downDivider);
     }
 }

@@ -20,7 +20,14 @@ struct Ratio {
     int from;
 };
 
+// A length of pixels scaled by `ratio`, truncated.
+int scaledLength(int length, Ratio ratio);
+
 // `source` scaled by `across` horizontally and by `down` vertically; the
 // result measures the source's size times each ratio, truncated. Each of the
 // four channels is averaged on its own, rounded to the nearest.
 void scaleByArea(const Pixels& source, Ratio across, Ratio down, Pixels& result);
+
+// The same into pixels the caller holds, row by row from the top, as many as
+// the scaled lengths make (a bitmap's own memory, with no copy between).
+void scaleByArea(const Pixels& source, Ratio across, Ratio down, uint32_t* result);

@@ -72,23 +72,24 @@ void stretchSheet(PlatformState& p, Surface& target, double percent, int bitmap)
 // The sheet scaled so that every face measures exactly the face at
 // `percent`, averaged by area from the art drawn large enough: a face shown
 // larger than the small art's is made from the large art, never blown up.
-// The art is decoded for this alone and let go at once.
+// The art is decoded for this alone and let go at once; the sheet is
+// averaged straight into its bitmap.
 bool averageSheet(PlatformState& p, Surface& target, double percent, const SheetArt& art) {
     const TileMetrics face = tileMetrics(percent);
     const bool large = face.width > kFaceWidth || face.height > kFaceHeight;
     const int density = large ? kLargeArtDensity : 1;
-    Pixels scaled{};
-    {
-        Pixels source{};
-        const bool read = large            ? pngPixels(p.instance, art.largePng, source)
-                          : art.bitmap != 0 ? bitmapPixels(p.instance, art.bitmap, source)
-                                            : pngPixels(p.instance, art.smallPng, source);
-        if (!read) return false;
-        scaleByArea(source, Ratio{face.width, kFaceWidth * density}, Ratio{face.height, kFaceHeight * density},
-                    scaled);
-    }
+    Pixels source{};
+    const bool read = large            ? pngPixels(p.instance, art.largePng, source)
+                      : art.bitmap != 0 ? bitmapPixels(p.instance, art.bitmap, source)
+                                        : pngPixels(p.instance, art.smallPng, source);
+    if (!read) return false;
+    const Ratio across{face.width, kFaceWidth * density}, down{face.height, kFaceHeight * density};
+    uint32_t* bits = nullptr;
+    HBITMAP sheet = sectionBitmap(scaledLength(source.width, across), scaledLength(source.height, down), &bits);
+    if (sheet == nullptr) return false;
+    scaleByArea(source, across, down, bits);
     dropBitmap(target);
-    selectBitmap(target, pictureBitmap(scaled));
+    selectBitmap(target, sheet);
     return true;
 }
 
