@@ -106,6 +106,12 @@ void makeSheet(PlatformState& p, Surface& target, double percent, int dpi, int32
     }
 }
 
+// The sheet made ahead while the Customize view dialog was open is the one
+// for this scale and set.
+bool readyFor(const PlatformState& p, double scale, int32_t art) {
+    return p.readySheetDC.bitmap != nullptr && p.readyScale == scale && p.readyArt == art;
+}
+
 }  // namespace
 
 void fillSurface(const Surface& surface, int width, int height, COLORREF color) {
@@ -193,7 +199,7 @@ void rescaleSheet(AppState& app) {
     if (p == nullptr || !p->sheetReady || p->scaledSheetDC.dc == nullptr) return;
     const double scale = boardScale(app);
     if (p->sheetScale == scale && p->sheetArt == app.view.tileArt) return;
-    if (p->readySheetDC.bitmap != nullptr && p->readyScale == scale && p->readyArt == app.view.tileArt) {
+    if (readyFor(*p, scale, app.view.tileArt)) {
         std::swap(p->scaledSheetDC, p->readySheetDC);  // each bitmap stays in its own surface
     } else {
         makeSheet(*p, p->scaledSheetDC, scale, app.dpi, app.view.tileArt);
@@ -207,9 +213,7 @@ void prepareSheet(AppState& app, int32_t art) {
     PlatformState* p = app.platform;
     if (!p->sheetReady || p->readySheetDC.dc == nullptr) return;
     const double scale = boardScale(app);
-    const bool shown = p->sheetScale == scale && p->sheetArt == art;
-    const bool made = p->readySheetDC.bitmap != nullptr && p->readyScale == scale && p->readyArt == art;
-    if (shown || made) return;
+    if ((p->sheetScale == scale && p->sheetArt == art) || readyFor(*p, scale, art)) return;
     makeSheet(*p, p->readySheetDC, scale, app.dpi, art);
     p->readyScale = scale;
     p->readyArt = art;
